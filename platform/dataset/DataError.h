@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <exception>
+
+namespace ds {
+
+// A refusal or failure of the dataset layer ("Field 'X' not found", an unparsable filter...).
+class DataError : public std::exception
+{
+public:
+    explicit DataError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+    const QString& message() const { return m_message; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_message;
+    QByteArray m_utf8;
+};
+
+} // namespace ds

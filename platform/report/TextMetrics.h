@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/report/ReportTypes.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+
+#include <vector>
+
+namespace report {
+
+// The font a spec stands for at a given point size (the renderer scales it to its device).
+QFont makeFont(const FontSpec& spec, double pointSize);
+
+// Text measures in millimetres, taken from an unhinted font at a large size so that they do not
+// depend on any device; every device then draws at the positions the layout gives.
+class TextMetrics final
+{
+public:
+    double widthMm(const FontSpec& font, const QString& text);
+    double ascentMm(const FontSpec& font);
+    double lineHeightMm(const FontSpec& font); // ascent + descent
+
+    // The longest prefix of text that fits in widthMm.
+    QString cut(const FontSpec& font, const QString& text, double widthMm);
+    // Lines broken at blanks; a word wider than the box is broken where it no longer fits.
+    QStringList wrap(const FontSpec& font, const QString& text, double widthMm);
+
+private:
+    struct Entry
+    {
+        FontSpec spec;
+        QFontMetricsF metrics;
+        double mmPerUnit;
+    };
+    Entry& entry(const FontSpec& font);
+
+    std::vector<Entry> m_entries;
+};
+
+} // namespace report
