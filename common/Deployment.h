@@ -6,19 +6,19 @@
 // Everything that belongs to this department's deployment rather than to the program.
 namespace deployment {
 
-QString municipality();        // "Cormavi"
-QString departmentName();      // the education department's full name
+QString municipality();   // "Cormavi"
+QString departmentName(); // the education department's full name
 QString departmentAddress();
 QString departmentTelephone();
 QString departmentTaxNumber(); // CNPJ
 QString departmentWebAddress();
-QString areaCode();            // two digits of the telephone area
+QString areaCode(); // two digits of the telephone area
 
-QString echoServiceUrl();      // address-echo web service (external IPv4)
-QString updateDownloadUrl();   // download of a new version
-QString whatsappSendUrl();     // click-to-chat base, e.g. "https://api.whatsapp.com/send"
+QString echoServiceUrl();    // address-echo web service (external IPv4)
+QString updateDownloadUrl(); // download of a new version
+QString whatsappSendUrl();   // click-to-chat base, e.g. "https://api.whatsapp.com/send"
 QString supportWhatsappNumber();
-QString supportTelephones();   // the support numbers shown on the login form
+QString supportTelephones(); // the support numbers shown on the login form
 QString onlineVacancyFolderUrl();
 QString makerWebAddress();
 

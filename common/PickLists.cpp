@@ -5,8 +5,8 @@ namespace picklists {
 const QStringList& statusList()
 {
     static const QStringList items = {
-        QStringLiteral("AGUARDANDO"), QStringLiteral("ENCAMINHADO"), QStringLiteral("ESTUDANDO"),
-        QStringLiteral("JA AVISADO"), QStringLiteral("NAO ATENDE"),  QStringLiteral("OUTROS"),
+        QStringLiteral("AGUARDANDO"), QStringLiteral("ENCAMINHADO"),   QStringLiteral("ESTUDANDO"),
+        QStringLiteral("JA AVISADO"), QStringLiteral("NAO ATENDE"),    QStringLiteral("OUTROS"),
         QStringLiteral("SEM VAGA"),   QStringLiteral("TRANSFERENCIA"), QStringLiteral("TROCA"),
         QStringLiteral("URGENTE"),
     };

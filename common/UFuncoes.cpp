@@ -5,10 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
-ConversionError::ConversionError(const QString& message)
-    : m_message(message), m_utf8(message.toUtf8())
-{
-}
+ConversionError::ConversionError(const QString& message) : m_message(message), m_utf8(message.toUtf8()) {}
 
 const QString& ConversionError::message() const noexcept
 {
@@ -76,8 +73,7 @@ QDate strToDate(const QString& text)
 {
     // Blanks are tolerated around the numbers: a masked editor pads a one-digit day or
     // month with a leading blank.
-    static const QRegularExpression pattern(
-        QStringLiteral("^ *(\\d{1,2}) */ *(\\d{1,2}) */ *(\\d{4}) *$"));
+    static const QRegularExpression pattern(QStringLiteral("^ *(\\d{1,2}) */ *(\\d{1,2}) */ *(\\d{4}) *$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (match.hasMatch()) {
         const QDate date(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());

@@ -47,68 +47,68 @@ QStringList words(const char* text)
 
 const QStringList& womenNames()
 {
-    static const QStringList names = words(
-        "ANA|MARIA|JULIANA|FERNANDA|PATRICIA|ALINE|CAMILA|LUCIANA|ADRIANA|SIMONE|CRISTIANE|VANESSA|"
-        "DANIELA|JESSICA|KELLY|ROSANGELA|ELIANE|SANDRA|MARCIA|TATIANE|BRUNA|LARISSA|GABRIELA|RAQUEL|"
-        "VIVIANE|CLAUDIA|SILVANA|ANDREIA|LETICIA|RENATA|JAQUELINE|FRANCIELE|ROSIMEIRE|LUZIA|JOSEFA|"
-        "EDNA|MARLENE|ANGELICA|PRISCILA|THAIS");
+    static const QStringList names =
+        words("ANA|MARIA|JULIANA|FERNANDA|PATRICIA|ALINE|CAMILA|LUCIANA|ADRIANA|SIMONE|CRISTIANE|VANESSA|"
+              "DANIELA|JESSICA|KELLY|ROSANGELA|ELIANE|SANDRA|MARCIA|TATIANE|BRUNA|LARISSA|GABRIELA|RAQUEL|"
+              "VIVIANE|CLAUDIA|SILVANA|ANDREIA|LETICIA|RENATA|JAQUELINE|FRANCIELE|ROSIMEIRE|LUZIA|JOSEFA|"
+              "EDNA|MARLENE|ANGELICA|PRISCILA|THAIS");
     return names;
 }
 
 const QStringList& menNames()
 {
-    static const QStringList names = words(
-        "JOSE|JOAO|ANTONIO|FRANCISCO|CARLOS|PAULO|PEDRO|LUCAS|MARCOS|LUIZ|GABRIEL|RAFAEL|DANIEL|"
-        "MARCELO|BRUNO|EDUARDO|FELIPE|RODRIGO|MANOEL|ANDERSON|FABIO|LEANDRO|WELLINGTON|ADRIANO|"
-        "RICARDO|SEBASTIAO|VALDIR|GILMAR|ROBERTO|SERGIO|CLEITON|EVERTON|JEFERSON|DOUGLAS|MATEUS|"
-        "THIAGO|VINICIUS|GUSTAVO|ALEXANDRE|RONALDO");
+    static const QStringList names =
+        words("JOSE|JOAO|ANTONIO|FRANCISCO|CARLOS|PAULO|PEDRO|LUCAS|MARCOS|LUIZ|GABRIEL|RAFAEL|DANIEL|"
+              "MARCELO|BRUNO|EDUARDO|FELIPE|RODRIGO|MANOEL|ANDERSON|FABIO|LEANDRO|WELLINGTON|ADRIANO|"
+              "RICARDO|SEBASTIAO|VALDIR|GILMAR|ROBERTO|SERGIO|CLEITON|EVERTON|JEFERSON|DOUGLAS|MATEUS|"
+              "THIAGO|VINICIUS|GUSTAVO|ALEXANDRE|RONALDO");
     return names;
 }
 
 const QStringList& girlNames()
 {
-    static const QStringList names = words(
-        "ALICE|HELENA|LAURA|MARIA CLARA|MARIA EDUARDA|VALENTINA|HELOISA|LIVIA|SOPHIA|ISABELLA|"
-        "MANUELA|CECILIA|LORENA|YASMIN|LARA|BEATRIZ|NICOLE|ESTHER|REBECA|MELISSA|AGATHA|EMANUELLY|"
-        "ANA JULIA|ANA LUIZA|KAMILLY|GIOVANNA|ISADORA|LUNA|VITORIA|MIRELLA");
+    static const QStringList names =
+        words("ALICE|HELENA|LAURA|MARIA CLARA|MARIA EDUARDA|VALENTINA|HELOISA|LIVIA|SOPHIA|ISABELLA|"
+              "MANUELA|CECILIA|LORENA|YASMIN|LARA|BEATRIZ|NICOLE|ESTHER|REBECA|MELISSA|AGATHA|EMANUELLY|"
+              "ANA JULIA|ANA LUIZA|KAMILLY|GIOVANNA|ISADORA|LUNA|VITORIA|MIRELLA");
     return names;
 }
 
 const QStringList& boyNames()
 {
-    static const QStringList names = words(
-        "MIGUEL|ARTHUR|HEITOR|THEO|DAVI|GAEL|BERNARDO|SAMUEL|JOAO MIGUEL|ENZO GABRIEL|PEDRO HENRIQUE|"
-        "LORENZO|BENJAMIN|MATHEUS|ISAAC|JOAQUIM|NICOLAS|DAVI LUCCA|GUILHERME|RAVI|CAUA|KAUAN|ENZO|"
-        "MURILO|JOAO PEDRO|BRYAN|RYAN|LUCCA|ANTHONY|VICTOR HUGO");
+    static const QStringList names =
+        words("MIGUEL|ARTHUR|HEITOR|THEO|DAVI|GAEL|BERNARDO|SAMUEL|JOAO MIGUEL|ENZO GABRIEL|PEDRO HENRIQUE|"
+              "LORENZO|BENJAMIN|MATHEUS|ISAAC|JOAQUIM|NICOLAS|DAVI LUCCA|GUILHERME|RAVI|CAUA|KAUAN|ENZO|"
+              "MURILO|JOAO PEDRO|BRYAN|RYAN|LUCCA|ANTHONY|VICTOR HUGO");
     return names;
 }
 
 const QStringList& surnames()
 {
-    static const QStringList names = words(
-        "SILVA|SANTOS|OLIVEIRA|SOUZA|RODRIGUES|FERREIRA|ALVES|PEREIRA|LIMA|GOMES|COSTA|RIBEIRO|"
-        "MARTINS|CARVALHO|ALMEIDA|LOPES|SOARES|FERNANDES|VIEIRA|BARBOSA|ROCHA|DIAS|NASCIMENTO|"
-        "ANDRADE|MOREIRA|NUNES|MARQUES|MACHADO|MENDES|FREITAS|CARDOSO|RAMOS|GONCALVES|SANTANA|"
-        "TEIXEIRA|ARAUJO|MOURA|CAMPOS|BORGES|PINTO|CUNHA|REZENDE|QUEIROZ|BATISTA|XAVIER|FARIAS");
+    static const QStringList names =
+        words("SILVA|SANTOS|OLIVEIRA|SOUZA|RODRIGUES|FERREIRA|ALVES|PEREIRA|LIMA|GOMES|COSTA|RIBEIRO|"
+              "MARTINS|CARVALHO|ALMEIDA|LOPES|SOARES|FERNANDES|VIEIRA|BARBOSA|ROCHA|DIAS|NASCIMENTO|"
+              "ANDRADE|MOREIRA|NUNES|MARQUES|MACHADO|MENDES|FREITAS|CARDOSO|RAMOS|GONCALVES|SANTANA|"
+              "TEIXEIRA|ARAUJO|MOURA|CAMPOS|BORGES|PINTO|CUNHA|REZENDE|QUEIROZ|BATISTA|XAVIER|FARIAS");
     return names;
 }
 
 const QStringList& streets()
 {
-    static const QStringList names = words(
-        "RUA DAS MANGUEIRAS|RUA 7 DE SETEMBRO|AVENIDA BRASIL|RUA GOIAS|AVENIDA TIRADENTES|"
-        "RUA DOM PEDRO I|RUA DAS ORQUIDEAS|RUA BELO HORIZONTE|AVENIDA PRESIDENTE VARGAS|RUA SAO PAULO|"
-        "RUA DOS IPES|TRAVESSA DA PAZ|RUA JOAO PESSOA|RUA RIO GRANDE DO SUL|AVENIDA CENTRAL|"
-        "RUA 15 DE NOVEMBRO|ALAMEDA DAS PALMEIRAS|RUA PADRE ANCHIETA|RUA DOS BURITIS|RUA ARAGUAIA");
+    static const QStringList names =
+        words("RUA DAS MANGUEIRAS|RUA 7 DE SETEMBRO|AVENIDA BRASIL|RUA GOIAS|AVENIDA TIRADENTES|"
+              "RUA DOM PEDRO I|RUA DAS ORQUIDEAS|RUA BELO HORIZONTE|AVENIDA PRESIDENTE VARGAS|RUA SAO PAULO|"
+              "RUA DOS IPES|TRAVESSA DA PAZ|RUA JOAO PESSOA|RUA RIO GRANDE DO SUL|AVENIDA CENTRAL|"
+              "RUA 15 DE NOVEMBRO|ALAMEDA DAS PALMEIRAS|RUA PADRE ANCHIETA|RUA DOS BURITIS|RUA ARAGUAIA");
     return names;
 }
 
 const QStringList& districts()
 {
-    static const QStringList names = words(
-        "CENTRO|JARDIM AMERICA|VILA SAO JORGE|SETOR NORTE|PARQUE DAS FLORES|BAIRRO DOS IPES|"
-        "JARDIM PRIMAVERA|VILA NOVA|SETOR AEROPORTO|RESIDENCIAL BOA VISTA|CONJUNTO ESPERANCA|"
-        "SETOR SUL|VILA OPERARIA|JARDIM DAS ACACIAS");
+    static const QStringList names =
+        words("CENTRO|JARDIM AMERICA|VILA SAO JORGE|SETOR NORTE|PARQUE DAS FLORES|BAIRRO DOS IPES|"
+              "JARDIM PRIMAVERA|VILA NOVA|SETOR AEROPORTO|RESIDENCIAL BOA VISTA|CONJUNTO ESPERANCA|"
+              "SETOR SUL|VILA OPERARIA|JARDIM DAS ACACIAS");
     return names;
 }
 
@@ -268,8 +268,7 @@ QVariant orNull(bool present, const QVariant& value)
 }
 
 // Draws the value only when it is present, so that the draws keep a fixed order.
-template <typename Make>
-QVariant maybe(Lcg& rng, int percent, Make make)
+template <typename Make> QVariant maybe(Lcg& rng, int percent, Make make)
 {
     if (!rng.chance(percent))
         return {};
@@ -400,13 +399,15 @@ const QString kRh = QStringLiteral("RH");
 
 DemoTable usuarios()
 {
-    DemoTable t{QStringLiteral("USUARIO"),
-                words("CODIGO|NOME|LOGIN|SENHA|NIVEL"),
-                {}};
-    t.rows << QVariantList{1, QStringLiteral("MARIA APARECIDA SOUZA"), kVida, QStringLiteral("VIDA123"), QStringLiteral("1")}
-           << QVariantList{2, QStringLiteral("JOSE CARLOS PEREIRA"), kEscola, QStringLiteral("ESCOLA123"), QStringLiteral("2")}
-           << QVariantList{3, QStringLiteral("ANDERSON LIMA COSTA"), kSuporte, QStringLiteral("SUPORTE123"), QStringLiteral("3")}
-           << QVariantList{4, QStringLiteral("LUCIANA FERREIRA ALVES"), kRh, QStringLiteral("RH123"), QStringLiteral("4")};
+    DemoTable t{QStringLiteral("USUARIO"), words("CODIGO|NOME|LOGIN|SENHA|NIVEL"), {}};
+    t.rows << QVariantList{1, QStringLiteral("MARIA APARECIDA SOUZA"), kVida, QStringLiteral("VIDA123"),
+                           QStringLiteral("1")}
+           << QVariantList{2, QStringLiteral("JOSE CARLOS PEREIRA"), kEscola, QStringLiteral("ESCOLA123"),
+                           QStringLiteral("2")}
+           << QVariantList{3, QStringLiteral("ANDERSON LIMA COSTA"), kSuporte, QStringLiteral("SUPORTE123"),
+                           QStringLiteral("3")}
+           << QVariantList{4, QStringLiteral("LUCIANA FERREIRA ALVES"), kRh, QStringLiteral("RH123"),
+                           QStringLiteral("4")};
     return t;
 }
 
@@ -508,8 +509,8 @@ DemoTable encaminhamentos(Lcg& rng, const QDate& today)
         const Family f = family(rng);
         const bool old = served.daysTo(today) > 120;
         const QString status = weightedStatus(rng, old);
-        const bool remark = status == u"TRANSFERENCIA" || status == u"TROCA" || status == u"NAO ATENDE" ||
-                            rng.chance(25);
+        const bool remark =
+            status == u"TRANSFERENCIA" || status == u"TROCA" || status == u"NAO ATENDE" || rng.chance(25);
         t.rows << QVariantList{
             i + 1,
             served,
@@ -571,7 +572,11 @@ DemoTable vagas(Lcg& rng, const QDate& today)
     });
     int id = 0;
     for (const auto& [school, offer] : chosen) {
-        const int free = rng.chance(20) ? 0 : rng.between(1, kindOf(deployment::fullSchoolList().at(school)) == SchoolKind::Cmei ? 6 : 12);
+        const int free =
+            rng.chance(20)
+                ? 0
+                : rng.between(1,
+                              kindOf(deployment::fullSchoolList().at(school)) == SchoolKind::Cmei ? 6 : 12);
         t.rows << QVariantList{++id,
                                deployment::fullSchoolList().at(school),
                                picklists::gradeList().at(offer.grade),
@@ -594,11 +599,11 @@ DemoTable atendimentos(Lcg& rng, const QDate& today)
     // The information desk's school list leaves out the first eight early-childhood centres.
     QStringList schools = deployment::fullSchoolList().mid(8);
     schools << QStringLiteral("OUTRO(A)S");
-    static const QStringList subjects = words(
-        "SOLICITA DECLARACAO DE ESCOLARIDADE|INFORMACOES SOBRE TRANSPORTE ESCOLAR|"
-        "SEGUNDA VIA DO HISTORICO ESCOLAR|RECLAMACAO SOBRE FALTA DE PROFESSOR|"
-        "PEDIDO DE TRANSFERENCIA ENTRE ESCOLAS|DUVIDA SOBRE CALENDARIO ESCOLAR|"
-        "SOLICITA VAGA NO PERIODO INTEGRAL|INFORMACOES SOBRE MERENDA ESCOLAR");
+    static const QStringList subjects =
+        words("SOLICITA DECLARACAO DE ESCOLARIDADE|INFORMACOES SOBRE TRANSPORTE ESCOLAR|"
+              "SEGUNDA VIA DO HISTORICO ESCOLAR|RECLAMACAO SOBRE FALTA DE PROFESSOR|"
+              "PEDIDO DE TRANSFERENCIA ENTRE ESCOLAS|DUVIDA SOBRE CALENDARIO ESCOLAR|"
+              "SOLICITA VAGA NO PERIODO INTEGRAL|INFORMACOES SOBRE MERENDA ESCOLAR");
     static const QStringList statuses = words("AGUARDANDO|RESOLVIDO|PENDENTE|PROTOCOLADO|URGENTE|OUTROS");
     for (int i = 0; i < 15; ++i) {
         const QDate served = workingDay(today.addDays(-rng.between(1, 90)));
@@ -628,27 +633,32 @@ DemoTable atendimentos(Lcg& rng, const QDate& today)
 DemoTable userpub(Lcg& rng)
 {
     DemoTable t{QStringLiteral("USERPUB"),
-                words("IDUSERPUB|NOMEUSERPUB|ENDUSERPUB|CIDADEUSERPUB|TELEFONEUSERPUB|OBSUSERPUB"), {}};
+                words("IDUSERPUB|NOMEUSERPUB|ENDUSERPUB|CIDADEUSERPUB|TELEFONEUSERPUB|OBSUSERPUB"),
+                {}};
     for (int i = 0; i < 10; ++i) {
-        t.rows << QVariantList{i + 1, personName(rng), address(rng),
-                               rng.chance(80) ? QStringLiteral("CORMAVI") : QStringLiteral("SANTA RITA DO OESTE"),
-                               telephone(rng),
-                               orNull(rng.chance(30), QStringLiteral("VISITANTE FREQUENTE"))};
+        t.rows << QVariantList{
+            i + 1,
+            personName(rng),
+            address(rng),
+            rng.chance(80) ? QStringLiteral("CORMAVI") : QStringLiteral("SANTA RITA DO OESTE"),
+            telephone(rng),
+            orNull(rng.chance(30), QStringLiteral("VISITANTE FREQUENTE"))};
     }
     return t;
 }
 
 DemoTable atendimentoGeral(Lcg& rng, const QDate& today)
 {
-    DemoTable t{QStringLiteral("ATENDIMENTO_GERAL"),
-                words("CODATEND|IDUSERPUB|DATAATEND|HORARIOATEND|OBS"), {}};
-    static const QStringList reasons = words(
-        "INFORMACOES SOBRE MATRICULA|ENTREGA DE DOCUMENTOS|PROCURA POR VAGA EM CMEI|"
-        "ATUALIZACAO DE CADASTRO|SOLICITACAO DE DECLARACAO|AGENDAMENTO COM A COORDENACAO");
+    DemoTable t{
+        QStringLiteral("ATENDIMENTO_GERAL"), words("CODATEND|IDUSERPUB|DATAATEND|HORARIOATEND|OBS"), {}};
+    static const QStringList reasons =
+        words("INFORMACOES SOBRE MATRICULA|ENTREGA DE DOCUMENTOS|PROCURA POR VAGA EM CMEI|"
+              "ATUALIZACAO DE CADASTRO|SOLICITACAO DE DECLARACAO|AGENDAMENTO COM A COORDENACAO");
     for (int i = 0; i < 20; ++i) {
-        t.rows << QVariantList{i + 1, rng.between(1, 10), workingDay(today.addDays(-rng.between(0, 60))),
-                               timeOfDay(rng, 8, 16).addSecs(rng.below(60)).toString(QStringLiteral("hh:mm:ss")),
-                               rng.pick(reasons)};
+        t.rows << QVariantList{
+            i + 1, rng.between(1, 10), workingDay(today.addDays(-rng.between(0, 60))),
+            timeOfDay(rng, 8, 16).addSecs(rng.below(60)).toString(QStringLiteral("hh:mm:ss")),
+            rng.pick(reasons)};
     }
     return t;
 }
@@ -656,14 +666,19 @@ DemoTable atendimentoGeral(Lcg& rng, const QDate& today)
 DemoTable colaboradores(Lcg& rng)
 {
     DemoTable t{QStringLiteral("COLABORADOR"),
-                words("CODIGO_COLABORADOR|NOME_COLABORADOR|CONTATO_COLABORADOR|ESCOLA|OBS|EMAIL|FUNCAO"), {}};
+                words("CODIGO_COLABORADOR|NOME_COLABORADOR|CONTATO_COLABORADOR|ESCOLA|OBS|EMAIL|FUNCAO"),
+                {}};
     static const QStringList roles =
         words("DIRETOR(A)|VICE-DIRETOR(A)|SECRETARIO(A) ESCOLAR|COORDENADOR(A) PEDAGOGICO(A)");
     for (int i = 0; i < 8; ++i) {
         const QString name = personName(rng);
-        t.rows << QVariantList{i + 1, name, telephone(rng), rng.pick(deployment::fullSchoolList()),
+        t.rows << QVariantList{i + 1,
+                               name,
+                               telephone(rng),
+                               rng.pick(deployment::fullSchoolList()),
                                orNull(rng.chance(30), QStringLiteral("ATENDE NO PERIODO DA MANHA")),
-                               emailOf(name, rng), rng.pick(roles)};
+                               emailOf(name, rng),
+                               rng.pick(roles)};
     }
     return t;
 }
@@ -715,10 +730,10 @@ DemoTable funcionarios(Lcg& rng, const QDate& today)
 DemoTable agenda(Lcg& rng, const QDate& today)
 {
     DemoTable t{QStringLiteral("TBAGENDA"), words("CONT|NOME|HORA|DATA|FONE|EMAIL|ASSUNTO|SITUACAO"), {}};
-    static const QStringList subjects = words(
-        "Reunião com a direção sobre vagas do 1° período.|Entrega de documentos para matrícula.|"
-        "Conversa com a família sobre transferência.|Visita técnica ao CMEI.|"
-        "Atendimento da assistente social.|Retorno sobre pedido de vaga no integral.");
+    static const QStringList subjects =
+        words("Reunião com a direção sobre vagas do 1° período.|Entrega de documentos para matrícula.|"
+              "Conversa com a família sobre transferência.|Visita técnica ao CMEI.|"
+              "Atendimento da assistente social.|Retorno sobre pedido de vaga no integral.");
     for (int i = 0; i < 10; ++i) {
         const QDate day = workingDay(today.addDays(rng.between(-10, 20)));
         const QString name = personName(rng);
@@ -803,30 +818,31 @@ DemoTable alunosGerais(Lcg& rng, const QDate& today)
     static const QStringList races = words("PARDA|BRANCA|PRETA|AMARELA|INDIGENA");
     for (int i = 0; i < 5; ++i) {
         const Family f = family(rng);
-        t.rows << QVariantList{i + 1,
-                               QString(QString::number(today.year() - 1) + QString::number(i + 1).rightJustified(4, u'0')),
-                               f.child,
-                               f.girl ? QStringLiteral("F") : QStringLiteral("M"),
-                               today.addYears(-rng.between(4, 12)).addDays(-rng.below(365)),
-                               rng.pick(streets()),
-                               QString::number(rng.between(10, 999)),
-                               rng.pick(districts()),
-                               QStringLiteral("75930-000"),
-                               deployment::stateCode(),
-                               QStringLiteral("CORMAVI"),
-                               deployment::stateCode(),
-                               rng.pick(races),
-                               cpf(rng),
-                               nis(rng),
-                               f.mother,
-                               f.father,
-                               QStringLiteral("BRASILEIRA"),
-                               f.mother,
-                               QStringLiteral("MAE"),
-                               rng.chance(40) ? QStringLiteral("S") : QStringLiteral("N"),
-                               telephone(rng),
-                               QString(u'7' + digits(rng, 14)),
-                               QStringLiteral("CORMAVI")};
+        t.rows << QVariantList{
+            i + 1,
+            QString(QString::number(today.year() - 1) + QString::number(i + 1).rightJustified(4, u'0')),
+            f.child,
+            f.girl ? QStringLiteral("F") : QStringLiteral("M"),
+            today.addYears(-rng.between(4, 12)).addDays(-rng.below(365)),
+            rng.pick(streets()),
+            QString::number(rng.between(10, 999)),
+            rng.pick(districts()),
+            QStringLiteral("75930-000"),
+            deployment::stateCode(),
+            QStringLiteral("CORMAVI"),
+            deployment::stateCode(),
+            rng.pick(races),
+            cpf(rng),
+            nis(rng),
+            f.mother,
+            f.father,
+            QStringLiteral("BRASILEIRA"),
+            f.mother,
+            QStringLiteral("MAE"),
+            rng.chance(40) ? QStringLiteral("S") : QStringLiteral("N"),
+            telephone(rng),
+            QString(u'7' + digits(rng, 14)),
+            QStringLiteral("CORMAVI")};
     }
     return t;
 }

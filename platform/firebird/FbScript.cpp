@@ -53,9 +53,25 @@ QStringList splitScript(const QString& script)
     return statements;
 }
 
+namespace {
+
+// isql's own commands: each statement here commits by itself, and the rest is isql's settings.
+bool isIsqlCommand(const QString& sql)
+{
+    static const QRegularExpression command(
+        QStringLiteral("^(COMMIT(\\s+WORK)?|SET\\s+(SQL\\s+DIALECT|NAMES|AUTODDL|ECHO|LIST|STATS|PLAN|HEADING|"
+                       "WARNINGS|BAIL)\\b.*)$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    return command.match(sql.trimmed()).hasMatch();
+}
+
+} // namespace
+
 void runScript(Connection& connection, const QString& script)
 {
     for (const QString& sql : splitScript(script)) {
+        if (isIsqlCommand(sql))
+            continue;
         try {
             Transaction transaction = connection.startTransaction();
             Statement statement(transaction, sql);

@@ -14,10 +14,11 @@ enum class TextSource { Literal, Field, System };
 enum class SystemData { Date, Time, DateTime, PageNumber, PageCount };
 enum class ShapeKind { Rectangle, HorizontalLine, VerticalLine, Ellipse };
 
-// How a text takes its box: AutoWidth makes the box as wide as the text; Cut keeps the given
-// width and drops the characters that do not fit; Wrap breaks at blanks within the box's width
-// and drops the lines that fall below its height.
-enum class TextFit { AutoWidth, Cut, Wrap };
+// How a text takes its box: AutoWidth makes the box as wide as the text; Grow keeps the given
+// width unless the text is longer, then the box grows with it; Cut keeps the given width and
+// drops the characters that do not fit; Wrap breaks at blanks within the box's width and drops
+// the lines that fall below its height.
+enum class TextFit { AutoWidth, Grow, Cut, Wrap };
 
 // One element of a band, placed from the band's top-left corner. Plain data: the band builds it,
 // the layout step reads it.
@@ -51,6 +52,7 @@ struct ReportItem
 
     ReportItem& named(const QString& value) { name = value; return *this; }
     ReportItem& cutTo(double widthMm) { fit = TextFit::Cut; sizeMm.setWidth(widthMm); return *this; }
+    ReportItem& atLeast(double widthMm) { fit = TextFit::Grow; sizeMm.setWidth(widthMm); return *this; }
     ReportItem& wrapIn(double widthMm, double heightMm)
     {
         fit = TextFit::Wrap;

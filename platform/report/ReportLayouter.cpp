@@ -179,6 +179,10 @@ void Layouter::placeItem(const ReportItem& item, const QPointF& bandOrigin, int 
             lines << text;
             boxWidth = m_metrics.widthMm(item.font, text);
             break;
+        case TextFit::Grow:
+            lines << text;
+            boxWidth = std::max(boxWidth, m_metrics.widthMm(item.font, text));
+            break;
         case TextFit::Cut:
             lines << m_metrics.cut(item.font, text, boxWidth);
             break;

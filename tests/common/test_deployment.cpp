@@ -22,10 +22,8 @@ TEST(SchoolListTest, ThirtyOneNamesInFourGroups)
 {
     const QStringList& schools = fullSchoolList();
     ASSERT_EQ(schools.size(), 31);
-    const Group groups[] = {{"CMEI ", 0, 11, true},
-                            {"E.E. ", 11, 8, true},
-                            {"E.M. ", 19, 10, true},
-                            {"COLEGIO ", 29, 2, false}};
+    const Group groups[] = {
+        {"CMEI ", 0, 11, true}, {"E.E. ", 11, 8, true}, {"E.M. ", 19, 10, true}, {"COLEGIO ", 29, 2, false}};
     for (const Group& group : groups) {
         const QStringList members = schools.mid(group.first, group.count);
         for (const QString& name : members)
@@ -90,7 +88,7 @@ TEST(DeploymentTest, TaxNumberHasCnpjCheckDigits)
 
 TEST(DeploymentTest, AddressesAreWellFormedAndNeverReal)
 {
-    const QString addresses[] = {echoServiceUrl(),        updateDownloadUrl(), onlineVacancyFolderUrl(),
+    const QString addresses[] = {echoServiceUrl(), updateDownloadUrl(), onlineVacancyFolderUrl(),
                                  departmentWebAddress(), makerWebAddress()};
     for (const QString& address : addresses) {
         const QUrl url(address, QUrl::StrictMode);

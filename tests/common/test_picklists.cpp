@@ -18,11 +18,11 @@ TEST(PickListsTest, Counts)
 
 TEST(PickListsTest, StatusListInOrder)
 {
-    const QStringList expected = {
-        QStringLiteral("AGUARDANDO"), QStringLiteral("ENCAMINHADO"), QStringLiteral("ESTUDANDO"),
-        QStringLiteral("JA AVISADO"), QStringLiteral("NAO ATENDE"),  QStringLiteral("OUTROS"),
-        QStringLiteral("SEM VAGA"),   QStringLiteral("TRANSFERENCIA"), QStringLiteral("TROCA"),
-        QStringLiteral("URGENTE")};
+    const QStringList expected = {QStringLiteral("AGUARDANDO"), QStringLiteral("ENCAMINHADO"),
+                                  QStringLiteral("ESTUDANDO"),  QStringLiteral("JA AVISADO"),
+                                  QStringLiteral("NAO ATENDE"), QStringLiteral("OUTROS"),
+                                  QStringLiteral("SEM VAGA"),   QStringLiteral("TRANSFERENCIA"),
+                                  QStringLiteral("TROCA"),      QStringLiteral("URGENTE")};
     EXPECT_EQ(statusList(), expected);
 }
 

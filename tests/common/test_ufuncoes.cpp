@@ -31,17 +31,14 @@ INSTANTIATE_TEST_SUITE_P(
         CpfCase{"OneToNine", "123.456.789-09", true},
         CpfCase{"OneToNineWrongSecondDigit", "123.456.789-08", false},
         CpfCase{"OneToNineWrongFirstDigit", "123.456.789-19", false},
-        CpfCase{"AllOnes", "111.111.111-11", true},
-        CpfCase{"AllZeros", "000.000.000-00", true},
+        CpfCase{"AllOnes", "111.111.111-11", true}, CpfCase{"AllZeros", "000.000.000-00", true},
         CpfCase{"AllOnesWithoutSeparators", "11111111111", true},
         CpfCase{"WithoutSeparators", "12345678909", true},
         CpfCase{"SlashIsASeparatorToo", "123/456/789-09", true},
         CpfCase{"SeparatorsAnywhere", "1.2.3.4.5.6.7.8.9-09", true},
         CpfCase{"TypicalNumber", "529.982.247-25", true},
-        CpfCase{"SwappedCheckDigits", "529.982.247-52", false},
-        CpfCase{"Empty", "", false},
-        CpfCase{"SingleCharacter", "0", false},
-        CpfCase{"TwoZerosAlone", "00", true},
+        CpfCase{"SwappedCheckDigits", "529.982.247-52", false}, CpfCase{"Empty", "", false},
+        CpfCase{"SingleCharacter", "0", false}, CpfCase{"TwoZerosAlone", "00", true},
         CpfCase{"CheckPartNotDigits", "123.456.789-AB", false}),
     [](const testing::TestParamInfo<CpfCase>& info) { return std::string(info.param.name); });
 
@@ -91,22 +88,23 @@ TEST_P(AgeTest, WholeYearsOf365AndAQuarterDays)
     EXPECT_EQ(ageInYears(GetParam().birth, GetParam().today), GetParam().age);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AgeTest,
-    testing::Values(
-        // 1,095 days are 2.998 years.
-        AgeCase{"DayBeforeThirdBirthday", QDate(2021, 1, 10), QDate(2024, 1, 10), 2},
-        AgeCase{"DayAfter", QDate(2021, 1, 10), QDate(2024, 1, 11), 3},
-        // 1,096 days with 29 February in between: the age rises on the birthday itself.
-        AgeCase{"LeapDayBetween", QDate(2021, 3, 10), QDate(2024, 3, 10), 3},
-        AgeCase{"LeapDayBetweenDayBefore", QDate(2021, 3, 10), QDate(2024, 3, 9), 2},
-        // One common year is 365 days, short of 365.25.
-        AgeCase{"FirstBirthdayInCommonYear", QDate(2021, 3, 1), QDate(2022, 3, 1), 0},
-        AgeCase{"FirstBirthdayOverLeapDay", QDate(2000, 1, 1), QDate(2001, 1, 1), 1},
-        AgeCase{"BirthInTheFuture", QDate(2024, 1, 10), QDate(2021, 1, 10), 2},
-        AgeCase{"BornToday", QDate(2024, 5, 20), QDate(2024, 5, 20), 0},
-        AgeCase{"Seven", QDate(2017, 5, 15), QDate(2024, 5, 20), 7}),
-    [](const testing::TestParamInfo<AgeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AgeTest,
+                         testing::Values(
+                             // 1,095 days are 2.998 years.
+                             AgeCase{"DayBeforeThirdBirthday", QDate(2021, 1, 10), QDate(2024, 1, 10), 2},
+                             AgeCase{"DayAfter", QDate(2021, 1, 10), QDate(2024, 1, 11), 3},
+                             // 1,096 days with 29 February in between: the age rises on the birthday itself.
+                             AgeCase{"LeapDayBetween", QDate(2021, 3, 10), QDate(2024, 3, 10), 3},
+                             AgeCase{"LeapDayBetweenDayBefore", QDate(2021, 3, 10), QDate(2024, 3, 9), 2},
+                             // One common year is 365 days, short of 365.25.
+                             AgeCase{"FirstBirthdayInCommonYear", QDate(2021, 3, 1), QDate(2022, 3, 1), 0},
+                             AgeCase{"FirstBirthdayOverLeapDay", QDate(2000, 1, 1), QDate(2001, 1, 1), 1},
+                             AgeCase{"BirthInTheFuture", QDate(2024, 1, 10), QDate(2021, 1, 10), 2},
+                             AgeCase{"BornToday", QDate(2024, 5, 20), QDate(2024, 5, 20), 0},
+                             AgeCase{"Seven", QDate(2017, 5, 15), QDate(2024, 5, 20), 7}),
+                         [](const testing::TestParamInfo<AgeCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(AgeTextTest, NumberFollowedByAnosBetweenBlanks)
 {
@@ -131,14 +129,15 @@ TEST_P(StrToDateTest, ReadsDayMonthYear)
     EXPECT_EQ(strToDate(QString::fromUtf8(GetParam().text)), GetParam().date);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StrToDateTest,
-    testing::Values(DateCase{"TwoDigitDayAndMonth", "05/03/2024", QDate(2024, 3, 5)},
-                    DateCase{"OneDigitDayAndMonth", "5/3/2024", QDate(2024, 3, 5)},
-                    DateCase{"MaskPaddedDay", " 5/03/2024", QDate(2024, 3, 5)},
-                    DateCase{"LeapDay", "29/02/2024", QDate(2024, 2, 29)},
-                    DateCase{"LastDayOfYear", "31/12/1999", QDate(1999, 12, 31)}),
-    [](const testing::TestParamInfo<DateCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, StrToDateTest,
+                         testing::Values(DateCase{"TwoDigitDayAndMonth", "05/03/2024", QDate(2024, 3, 5)},
+                                         DateCase{"OneDigitDayAndMonth", "5/3/2024", QDate(2024, 3, 5)},
+                                         DateCase{"MaskPaddedDay", " 5/03/2024", QDate(2024, 3, 5)},
+                                         DateCase{"LeapDay", "29/02/2024", QDate(2024, 2, 29)},
+                                         DateCase{"LastDayOfYear", "31/12/1999", QDate(1999, 12, 31)}),
+                         [](const testing::TestParamInfo<DateCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 struct BadTextCase
 {
@@ -161,16 +160,13 @@ TEST_P(StrToDateErrorTest, QuotesTheWholeText)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StrToDateErrorTest,
-                         testing::Values(BadTextCase{"EmptyMask", "  /  /    "}, BadTextCase{"Empty", ""},
-                                         BadTextCase{"NoSuchDay", "31/02/2024"},
-                                         BadTextCase{"MonthThirteen", "01/13/2024"},
-                                         BadTextCase{"TwoDigitYear", "05/03/24"},
-                                         BadTextCase{"IsoOrder", "2024-03-05"},
-                                         BadTextCase{"HalfTyped", "05/03/2   "}),
-                         [](const testing::TestParamInfo<BadTextCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StrToDateErrorTest,
+    testing::Values(BadTextCase{"EmptyMask", "  /  /    "}, BadTextCase{"Empty", ""},
+                    BadTextCase{"NoSuchDay", "31/02/2024"}, BadTextCase{"MonthThirteen", "01/13/2024"},
+                    BadTextCase{"TwoDigitYear", "05/03/24"}, BadTextCase{"IsoOrder", "2024-03-05"},
+                    BadTextCase{"HalfTyped", "05/03/2   "}),
+    [](const testing::TestParamInfo<BadTextCase>& info) { return std::string(info.param.name); });
 
 TEST(StrToIntTest, ReadsSignedDecimals)
 {
@@ -197,8 +193,7 @@ TEST_P(StrToIntErrorTest, QuotesTheWholeText)
 
 INSTANTIATE_TEST_SUITE_P(Cases, StrToIntErrorTest,
                          testing::Values(BadTextCase{"Empty", ""}, BadTextCase{"Letters", "abc"},
-                                         BadTextCase{"TrailingLetter", "12a"},
-                                         BadTextCase{"Decimal", "1.5"},
+                                         BadTextCase{"TrailingLetter", "12a"}, BadTextCase{"Decimal", "1.5"},
                                          BadTextCase{"TooLarge", "2147483648"}),
                          [](const testing::TestParamInfo<BadTextCase>& info) {
                              return std::string(info.param.name);

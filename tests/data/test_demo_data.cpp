@@ -62,7 +62,8 @@ TEST(DemoDataTest, EveryValueFitsItsColumn)
             << t.table.toStdString();
         for (const ColumnDef& c : def.columns) {
             if (c.notNull) {
-                EXPECT_TRUE(t.columns.contains(QLatin1String(c.name))) << t.table.toStdString() << "." << c.name;
+                EXPECT_TRUE(t.columns.contains(QLatin1String(c.name)))
+                    << t.table.toStdString() << "." << c.name;
             }
         }
         for (qsizetype r = 0; r < t.rows.size(); ++r) {
@@ -183,11 +184,13 @@ TEST_P(DemoFormatTest, StoredLikeTheEntryMask)
 INSTANTIATE_TEST_SUITE_P(
     Columns, DemoFormatTest,
     testing::Values(FormatCase{"ESCOLA", "TELEFONE", false}, FormatCase{"ENCAMINHAMENTO", "CONTATO_1", false},
-                    FormatCase{"ENCAMINHAMENTO", "CONTATO_2", false}, FormatCase{"ENCAMINHAMENTO", "CPF", true},
-                    FormatCase{"ATENDIMENTO", "CONTATO_1", false}, FormatCase{"USERPUB", "TELEFONEUSERPUB", false},
+                    FormatCase{"ENCAMINHAMENTO", "CONTATO_2", false},
+                    FormatCase{"ENCAMINHAMENTO", "CPF", true}, FormatCase{"ATENDIMENTO", "CONTATO_1", false},
+                    FormatCase{"USERPUB", "TELEFONEUSERPUB", false},
                     FormatCase{"COLABORADOR", "CONTATO_COLABORADOR", false},
                     FormatCase{"FUNCIONARIO", "CONTATO", false}, FormatCase{"FUNCIONARIO", "CPF", true},
-                    FormatCase{"TBAGENDA", "FONE", false}, FormatCase{"CAD_ESCOLAR_ANUAL", "CONTATO_1", false},
+                    FormatCase{"TBAGENDA", "FONE", false},
+                    FormatCase{"CAD_ESCOLAR_ANUAL", "CONTATO_1", false},
                     FormatCase{"CAD_ESCOLAR_ANUAL", "CPF", true}, FormatCase{"CAD_ALUNO", "CPF", true}),
     [](const testing::TestParamInfo<FormatCase>& info) {
         return std::string(info.param.table) + "_" + info.param.column;
@@ -240,8 +243,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ListCase{"CAD_ESCOLAR_ANUAL", "NOME_TURNO", picklists::shiftList()},
                     ListCase{"CAD_ESCOLAR_ANUAL", "SITUACAO", texts({"ATIVO", "INATIVO"})},
                     ListCase{"CAD_ESCOLAR_ANUAL", "ANO_BASE", texts({"2023", "2024", "2025"})},
-                    ListCase{"ATENDIMENTO", "STATUS",
-                             texts({"AGUARDANDO", "RESOLVIDO", "PENDENTE", "PROTOCOLADO", "URGENTE", "OUTROS"})}),
+                    ListCase{
+                        "ATENDIMENTO", "STATUS",
+                        texts({"AGUARDANDO", "RESOLVIDO", "PENDENTE", "PROTOCOLADO", "URGENTE", "OUTROS"})}),
     [](const testing::TestParamInfo<ListCase>& info) {
         return std::string(info.param.table) + "_" + info.param.column;
     });

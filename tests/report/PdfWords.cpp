@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QXmlStreamReader>
 
 namespace {
 constexpr double MmPerPoint = 25.4 / 72.0;
@@ -23,25 +22,26 @@ std::vector<PdfWord> readPdfWords(const QString& pdfPath)
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
     process.waitForFinished(30000);
-    QByteArray html = process.readAllStandardOutput();
-    // The output is XHTML with a doctype the stream reader does not need.
-    html.replace("<!DOCTYPE", "<!-- ");
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression tag(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<PdfWord> words;
-    QXmlStreamReader xml(html);
     int page = 0;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"page") {
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0).startsWith(QStringLiteral("<page"))) {
             ++page;
-        } else if (xml.name() == u"word") {
-            const auto a = xml.attributes();
-            const double x0 = a.value(QLatin1String("xMin")).toDouble() * MmPerPoint;
-            const double y0 = a.value(QLatin1String("yMin")).toDouble() * MmPerPoint;
-            const double x1 = a.value(QLatin1String("xMax")).toDouble() * MmPerPoint;
-            const double y1 = a.value(QLatin1String("yMax")).toDouble() * MmPerPoint;
-            words.push_back(PdfWord{page, xml.readElementText(), QRectF(QPointF(x0, y0), QPointF(x1, y1))});
+            continue;
         }
+        const QPointF topLeft(m.captured(1).toDouble() * MmPerPoint, m.captured(2).toDouble() * MmPerPoint);
+        const QPointF bottomRight(m.captured(3).toDouble() * MmPerPoint, m.captured(4).toDouble() * MmPerPoint);
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        words.push_back(PdfWord{page, text, QRectF(topLeft, bottomRight)});
     }
     return words;
 }

@@ -180,6 +180,8 @@ TEST_P(TextFitting, TextStaysInsideItsBoxAndKeepsItsWordsInOrder)
     ReportItem& item = title.addLabel({10, 10}, c.text, regularFont(10));
     if (c.fit == TextFit::Cut)
         item.cutTo(c.width);
+    else if (c.fit == TextFit::Grow)
+        item.atLeast(c.width);
     else if (c.fit == TextFit::Wrap)
         item.wrapIn(c.width, c.height);
 
@@ -201,6 +203,11 @@ TEST_P(TextFitting, TextStaysInsideItsBoxAndKeepsItsWordsInOrder)
         ASSERT_EQ(placed.lines.size(), 1u);
         EXPECT_EQ(placed.text(), c.text);
         EXPECT_NEAR(placed.rectMm.width(), metrics.widthMm(regularFont(10), c.text), 1e-9);
+        break;
+    case TextFit::Grow:
+        ASSERT_EQ(placed.lines.size(), 1u);
+        EXPECT_EQ(placed.text(), c.text);
+        EXPECT_NEAR(placed.rectMm.width(), std::max(c.width, metrics.widthMm(regularFont(10), c.text)), 1e-9);
         break;
     case TextFit::Cut: {
         ASSERT_EQ(placed.lines.size(), 1u);
@@ -230,6 +237,9 @@ const QString LongText = QStringLiteral(
 INSTANTIATE_TEST_SUITE_P(
     Fits, TextFitting,
     ::testing::Values(FitCase{"auto", TextFit::AutoWidth, 0, 0, QStringLiteral("nascido(a) em")},
+                      FitCase{"growShort", TextFit::Grow, 60, 0, QStringLiteral("Contato:")},
+                      FitCase{"growLong", TextFit::Grow, 60, 0,
+                              QStringLiteral("Venho através deste encaminhar o(a) aluno(a):")},
                       FitCase{"cutLong", TextFit::Cut, 24, 0, QStringLiteral("MARIA DA CONCEICAO APARECIDA")},
                       FitCase{"cutShort", TextFit::Cut, 60, 0, QStringLiteral("ANA")},
                       FitCase{"cutEmpty", TextFit::Cut, 60, 0, QString()},

@@ -1,0 +1,9 @@
+#include "data/Startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    return runQuenara(app);
+}

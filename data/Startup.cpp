@@ -1,0 +1,77 @@
+#include "data/Startup.h"
+
+#include "data/U_datamodulo.h"
+#include "platform/dialogs/DialogService.h"
+#include "platform/firebird/FbConnection.h"
+#include "platform/system/Locale.h"
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+// The program's one visual style: Fusion with a calm blue-grey theme.
+void applyVisualStyle(QApplication& app)
+{
+    QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
+    if (!style) {
+        dlg::showError(nullptr, QStringLiteral("Não foi possível aplicar o estilo visual \"Fusion\"."));
+        return;
+    }
+    app.setStyle(style);
+    QPalette palette = style->standardPalette();
+    palette.setColor(QPalette::Window, QColor(0xE9, 0xEE, 0xF3));
+    palette.setColor(QPalette::Button, QColor(0xDD, 0xE5, 0xEE));
+    palette.setColor(QPalette::Highlight, QColor(0x2F, 0x5D, 0x8A));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    app.setPalette(palette);
+}
+
+struct StartStep
+{
+    const char* name;
+    std::function<void()> create;
+};
+
+} // namespace
+
+int runQuenara(QApplication& app)
+{
+    app.setApplicationName(QStringLiteral("Quenara"));
+    app.setApplicationVersion(QStringLiteral(QUENARA_VERSION));
+    sys::applyBrazilianLocale(app);
+    fb::Connection::onEngineShutdown(
+        [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
+    applyVisualStyle(app);
+
+    // The long-lived objects, in the order they are created; each window of a later screen
+    // is one line here.
+    const std::vector<StartStep> steps = {
+        {"dm", [] {
+             dm = new Tdm(qApp);
+             dm->start();
+         }},
+    };
+    for (const StartStep& step : steps) {
+        try {
+            step.create();
+        } catch (const std::exception& error) {
+            // nothing is shown yet: report and end before any window appears
+            dlg::showError(nullptr, QString::fromUtf8(error.what()));
+            fb::Connection::shutdownEngine();
+            return 1;
+        }
+    }
+    const int result = app.exec();
+    delete dm;
+    dm = nullptr;
+    fb::Connection::shutdownEngine();
+    return result;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class QApplication;
+
+// The program's start: visual style, locale, the long-lived objects in their fixed order,
+// then the event loop. Returns the program's exit code.
+int runQuenara(QApplication& app);
