@@ -1,21 +1,6 @@
 #include "common/UFuncoes.h"
 
-#include <QRegularExpression>
-
 #include <cstdlib>
-#include <limits>
-
-ConversionError::ConversionError(const QString& message) : m_message(message), m_utf8(message.toUtf8()) {}
-
-const QString& ConversionError::message() const noexcept
-{
-    return m_message;
-}
-
-const char* ConversionError::what() const noexcept
-{
-    return m_utf8.constData();
-}
 
 namespace {
 
@@ -67,31 +52,4 @@ int ageInYears(const QDate& birth, const QDate& today)
 QString ageText(const QDate& birth, const QDate& today)
 {
     return QString::number(ageInYears(birth, today)) + u" Anos ";
-}
-
-QDate strToDate(const QString& text)
-{
-    // Blanks are tolerated around the numbers: a masked editor pads a one-digit day or
-    // month with a leading blank.
-    static const QRegularExpression pattern(QStringLiteral("^ *(\\d{1,2}) */ *(\\d{1,2}) */ *(\\d{4}) *$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (match.hasMatch()) {
-        const QDate date(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
-        if (date.isValid())
-            return date;
-    }
-    throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
-}
-
-int strToInt(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^ *([+-]?\\d+)$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (match.hasMatch()) {
-        bool ok = false;
-        const qlonglong value = match.captured(1).toLongLong(&ok);
-        if (ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
-            return static_cast<int>(value);
-    }
-    throw notAnInteger(text);
 }

@@ -1,14 +1,20 @@
 #include "platform/dataset/Conversions.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
+
+#include <limits>
 
 namespace ds {
 
 QDate toDate(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    for (const auto* format : {"dd/MM/yyyy", "d/M/yyyy"}) {
-        const QDate date = QDate::fromString(trimmed, QLatin1String(format));
+    // Blanks are tolerated around the numbers: a masked editor pads a one-digit day or
+    // month with a leading blank.
+    static const QRegularExpression pattern(QStringLiteral("^ *(\\d{1,2}) */ *(\\d{1,2}) */ *(\\d{4}) *$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (match.hasMatch()) {
+        const QDate date(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
         if (date.isValid())
             return date;
     }
@@ -28,11 +34,15 @@ QTime toTime(const QString& text)
 
 int toInteger(const QString& text)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-    return value;
+    static const QRegularExpression pattern(QStringLiteral("^ *([+-]?\\d+)$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (match.hasMatch()) {
+        bool ok = false;
+        const qlonglong value = match.captured(1).toLongLong(&ok);
+        if (ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
+            return static_cast<int>(value);
+    }
+    throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
 bool isBlankDateText(const QString& text)

@@ -1,10 +1,9 @@
 #include "platform/dataset/FilterExpression.h"
 
+#include "platform/dataset/Conversions.h"
 #include "platform/dataset/DataError.h"
 #include "platform/dataset/TextCollation.h"
 
-#include <QDate>
-#include <QTime>
 
 namespace ds {
 
@@ -88,16 +87,6 @@ int fieldIndex(const std::vector<FieldDef>& fields, const QString& name)
     return -1;
 }
 
-QDate parseDate(const QString& text)
-{
-    for (const auto* format : {"dd/MM/yyyy", "d/M/yyyy"}) {
-        const QDate d = QDate::fromString(text.trimmed(), QLatin1String(format));
-        if (d.isValid())
-            return d;
-    }
-    return {};
-}
-
 template <typename T> bool compare(T a, T b, int op)
 {
     switch (op) {
@@ -152,17 +141,17 @@ FilterExpression FilterExpression::parse(const QString& text, const std::vector<
                 term.type != FieldType::Memo)
                 lex.fail(QStringLiteral("\"like\" needs a text field"));
         } else if (term.type == FieldType::Date) {
-            const QDate date = parseDate(value);
-            if (!date.isValid())
-                lex.fail(QStringLiteral("'%1' is not a valid date").arg(value));
-            term.whole = date.toJulianDay();
+            try {
+                term.whole = toDate(value).toJulianDay();
+            } catch (const ConversionError& error) {
+                lex.fail(error.message());
+            }
         } else if (term.type == FieldType::Time) {
-            QTime time = QTime::fromString(value.trimmed(), QStringLiteral("HH:mm:ss"));
-            if (!time.isValid())
-                time = QTime::fromString(value.trimmed(), QStringLiteral("HH:mm"));
-            if (!time.isValid())
-                lex.fail(QStringLiteral("'%1' is not a valid time").arg(value));
-            term.whole = time.msecsSinceStartOfDay();
+            try {
+                term.whole = toTime(value).msecsSinceStartOfDay();
+            } catch (const ConversionError& error) {
+                lex.fail(error.message());
+            }
         } else {
             bool ok = false;
             term.number = value.trimmed().toDouble(&ok);
