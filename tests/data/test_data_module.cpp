@@ -1,4 +1,5 @@
 #include "data/DemoDatabase.h"
+#include "tests/support/TestDatabase.h"
 #include "data/TableDefs.h"
 #include "data/U_datamodulo.h"
 #include "platform/dataset/DataError.h"
@@ -8,6 +9,7 @@
 #include "platform/firebird/FbStatement.h"
 #include "platform/firebird/FbTransaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -258,6 +260,35 @@ TEST_F(DataModuleTest, DemoDataLoadsAndNewKeysFollowIt)
     EXPECT_GE(highest, lastKey);
     ds::StoredProc generator(module.conexao, QStringLiteral("SP_GEN_ENCAMINHAMENTO_ID"));
     EXPECT_EQ(generator.execute(), highest + 1);
+}
+
+// HOSTNAME plus a path, or a server name, a colon and a path in DATABASE alone, reach the
+// same database on a server.
+TEST(DataModuleServer, HostnameAndDatabaseCombine)
+{
+    const auto server = testing_support::TestServer::fromEnvironment();
+    if (!server)
+        GTEST_SKIP() << "QN_TEST_SERVER not set";
+    QTemporaryDir dir;
+    const QString path = server->directory + QStringLiteral("/startup-%1.fdb").arg(QCoreApplication::applicationPid());
+    QFile::remove(path);
+    createSchemaDatabase(server->hostname + QLatin1Char(':') + path, QStringLiteral("SYSDBA"), server->password);
+    const QString configs[] = {
+        QStringLiteral("[CONFIG]\nHOSTNAME=%1\nDATABASE=%2\nUSER_NAME=SYSDBA\nPASSWORD=%3\n"),
+        QStringLiteral("[CONFIG]\nHOSTNAME=\nDATABASE=%1:%2\nUSER_NAME=SYSDBA\nPASSWORD=%3\n"),
+    };
+    for (const QString& config : configs) {
+        QFile file(dir.filePath(QStringLiteral("config.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(config.arg(server->hostname, path, server->password).toUtf8());
+        file.close();
+        Tdm module;
+        module.setConfigPath(file.fileName());
+        EXPECT_NO_THROW(module.start()) << config.toStdString();
+        module.cds_cad_cronograma_escolar->open();
+        EXPECT_EQ(module.cds_cad_cronograma_escolar->recordCount(), 1);
+    }
+    QFile::remove(path);
 }
 
 } // namespace
