@@ -171,6 +171,7 @@ void ClientDataSet::open()
         m_slots.push_back(Slot{std::move(row), PackedRow(), Status::Unchanged, false});
     m_changeLog.clear();
     m_state = DataSetState::Browse;
+    m_orderValid = false;
     rebuildView(-1);
     setPosition(m_view.empty() ? -1 : 0);
     emit dataReset();
@@ -183,6 +184,8 @@ void ClientDataSet::close()
     if (!isActive())
         return;
     m_slots.clear();
+    m_order.clear();
+    m_orderValid = false;
     m_view.clear();
     m_changeLog.clear();
     m_buffer.clear();
@@ -216,6 +219,7 @@ void ClientDataSet::refresh()
     m_slots.clear();
     for (PackedRow& row : rows)
         m_slots.push_back(Slot{std::move(row), PackedRow(), Status::Unchanged, false});
+    m_orderValid = false;
     rebuildView(-1);
     int target = m_view.empty() ? -1 : std::clamp(oldPos, 0, static_cast<int>(m_view.size()) - 1);
     if (!keyFields.empty() && !m_view.empty()) {
@@ -315,6 +319,7 @@ void ClientDataSet::setIndexFieldNames(const QString& names)
         post();
     m_indexFieldNames = names;
     m_indexFields = std::move(index);
+    m_orderValid = false;
     if (isActive()) {
         rebuildView(currentSlot());
         emit dataReset();
@@ -385,56 +390,124 @@ bool ClientDataSet::visible(int slot) const
     return true;
 }
 
-void ClientDataSet::sortView()
+bool ClientDataSet::sortsBefore(int a, int b) const
 {
-    if (m_indexFields.empty())
-        return;
-    auto compareSlots = [this](int a, int b) {
-        const PackedRow& x = m_slots[static_cast<size_t>(a)].current;
-        const PackedRow& y = m_slots[static_cast<size_t>(b)].current;
-        for (int f : m_indexFields) {
-            const bool nx = x.isNull(f);
-            const bool ny = y.isNull(f);
-            if (nx || ny) {
-                if (nx != ny)
-                    return nx; // nulls first
-                continue;
-            }
-            int c = 0;
-            switch (m_fields[static_cast<size_t>(f)].type) {
+    const PackedRow& x = m_slots[static_cast<size_t>(a)].current;
+    const PackedRow& y = m_slots[static_cast<size_t>(b)].current;
+    for (int f : m_indexFields) {
+        const bool nx = x.isNull(f);
+        const bool ny = y.isNull(f);
+        if (nx || ny) {
+            if (nx != ny)
+                return nx; // nulls first
+            continue;
+        }
+        int c = 0;
+        switch (m_fields[static_cast<size_t>(f)].type) {
+        case FieldType::Integer:
+        case FieldType::Boolean:
+        case FieldType::Date:
+        case FieldType::Time:
+            c = (x.int32(f) > y.int32(f)) - (x.int32(f) < y.int32(f));
+            break;
+        case FieldType::DateTime:
+            c = (x.int64(f) > y.int64(f)) - (x.int64(f) < y.int64(f));
+            break;
+        case FieldType::Float:
+            c = (x.real(f) > y.real(f)) - (x.real(f) < y.real(f));
+            break;
+        default:
+            c = compareText(x.bytes(f), y.bytes(f));
+            break;
+        }
+        if (c != 0)
+            return c < 0;
+    }
+    return false;
+}
+
+// Sorting compares a key taken from each row once (the first index field, or the first
+// characters of a text), so that comparisons rarely have to reach the rows themselves.
+void ClientDataSet::rebuildOrder()
+{
+    struct Key
+    {
+        uint64_t major;
+        int slot;
+    };
+    std::vector<Key> keys;
+    keys.reserve(m_slots.size());
+    const int first = m_indexFields.empty() ? -1 : m_indexFields.front();
+    const FieldType type = first < 0 ? FieldType::Integer : m_fields[static_cast<size_t>(first)].type;
+    const bool exactKey = m_indexFields.size() == 1 &&
+                          (type == FieldType::Integer || type == FieldType::Boolean || type == FieldType::Date ||
+                           type == FieldType::Time);
+    for (int i = 0; i < static_cast<int>(m_slots.size()); ++i) {
+        const Slot& s = m_slots[static_cast<size_t>(i)];
+        if (s.status == Status::Discarded || s.status == Status::Unposted)
+            continue;
+        uint64_t major = 0; // nulls first
+        if (first >= 0 && !s.current.isNull(first)) {
+            switch (type) {
             case FieldType::Integer:
             case FieldType::Boolean:
             case FieldType::Date:
             case FieldType::Time:
-                c = (x.int32(f) > y.int32(f)) - (x.int32(f) < y.int32(f));
+                major = static_cast<uint64_t>(static_cast<int64_t>(s.current.int32(first)) - INT32_MIN) + 1;
                 break;
-            case FieldType::DateTime:
-                c = (x.int64(f) > y.int64(f)) - (x.int64(f) < y.int64(f));
-                break;
-            case FieldType::Float:
-                c = (x.real(f) > y.real(f)) - (x.real(f) < y.real(f));
+            case FieldType::String:
+            case FieldType::FixedString:
+            case FieldType::Memo:
+                major = (uint64_t{1} << 62) | textSortPrefix(s.current.bytes(first));
                 break;
             default:
-                c = compareText(x.bytes(f), y.bytes(f));
+                major = 1;
                 break;
             }
-            if (c != 0)
-                return c < 0;
         }
-        return false;
-    };
-    std::stable_sort(m_view.begin(), m_view.end(), compareSlots);
+        keys.push_back({major, i});
+    }
+    if (first >= 0) {
+        std::stable_sort(keys.begin(), keys.end(), [this, exactKey](const Key& a, const Key& b) {
+            if (a.major != b.major)
+                return a.major < b.major;
+            return !exactKey && sortsBefore(a.slot, b.slot);
+        });
+    }
+    m_order.clear();
+    m_order.reserve(keys.size());
+    for (const Key& key : keys)
+        m_order.push_back(key.slot);
+    m_orderValid = true;
+}
+
+// A posted row takes its place in the index order after the rows that sort equal to it.
+void ClientDataSet::placeInOrder(int slot)
+{
+    if (!m_orderValid)
+        return;
+    m_order.erase(std::remove(m_order.begin(), m_order.end(), slot), m_order.end());
+    auto at = m_indexFields.empty()
+                  ? m_order.end()
+                  : std::upper_bound(m_order.begin(), m_order.end(), slot,
+                                     [this](int a, int b) { return sortsBefore(a, b); });
+    m_order.insert(at, slot);
 }
 
 void ClientDataSet::rebuildView(int keepSlot)
 {
+    if (!m_orderValid)
+        rebuildOrder();
+    // Test the rows in storage order (cheap on memory), then list them in index order.
+    std::vector<char> shown(m_slots.size());
+    for (size_t i = 0; i < m_slots.size(); ++i)
+        shown[i] = visible(static_cast<int>(i));
     m_view.clear();
-    m_view.reserve(m_slots.size());
-    for (int i = 0; i < static_cast<int>(m_slots.size()); ++i) {
-        if (visible(i))
-            m_view.push_back(i);
+    m_view.reserve(m_order.size());
+    for (int slot : m_order) {
+        if (shown[static_cast<size_t>(slot)])
+            m_view.push_back(slot);
     }
-    sortView();
     int position = -1;
     if (keepSlot >= 0) {
         auto it = std::find(m_view.begin(), m_view.end(), keepSlot);
@@ -634,6 +707,7 @@ void ClientDataSet::post()
     logChange(slot);
     m_buffer.clear();
     m_state = DataSetState::Browse;
+    placeInOrder(slot);
     const int oldPos = m_pos;
     rebuildView(slot);
     emit stateChanged();
@@ -759,6 +833,7 @@ void ClientDataSet::cancelUpdates()
         }
     }
     m_changeLog.clear();
+    m_orderValid = false;
     rebuildView(currentSlot());
     emit dataReset();
     emit currentChanged();

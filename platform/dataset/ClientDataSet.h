@@ -155,7 +155,9 @@ private:
     const PackedRow& rowOf(int slot) const;
     void rebuildView(int keepSlot);
     bool visible(int slot) const;
-    void sortView();
+    bool sortsBefore(int a, int b) const;
+    void rebuildOrder();
+    void placeInOrder(int slot);
     void setPosition(int position);
     int currentSlot() const;
     void requireBrowse() const;
@@ -167,6 +169,8 @@ private:
     Provider* m_provider = nullptr;
     std::vector<FieldDef> m_fields;
     std::vector<Slot> m_slots;
+    std::vector<int> m_order; // every kept slot in index order, so filtering needs no sort
+    bool m_orderValid = false;
     std::vector<int> m_view; // visible slots in order
     std::vector<int> m_changeLog;
     std::vector<QVariant> m_buffer; // current row while inserting or editing

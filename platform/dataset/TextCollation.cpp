@@ -107,6 +107,18 @@ int compareText(QByteArrayView a, QByteArrayView b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+uint64_t textSortPrefix(QByteArrayView text)
+{
+    uint64_t key = 0;
+    qsizetype pos = 0;
+    for (int n = 0; n < 4; ++n) {
+        // one more than the weight, so that a shorter text sorts before a longer one
+        const uint64_t weight = pos < text.size() ? std::min<uint64_t>(primary(decode(text, pos)), 0x7FFE) + 1 : 0;
+        key = (key << 15) | weight;
+    }
+    return key;
+}
+
 bool likeMatch(QByteArrayView text, QByteArrayView pattern, bool caseInsensitive)
 {
     // The common search pattern is "prefix%": no backtracking needed.
