@@ -23,7 +23,8 @@ class BenchSource final : public report::ReportDataSource
 public:
     BenchSource()
     {
-        const QStringList schools = {QStringLiteral("CMEI PEQUENO PRINCIPE"), QStringLiteral("E.M. JARDIM DAS FLORES"),
+        const QStringList schools = {QStringLiteral("CMEI PEQUENO PRINCIPE"),
+                                     QStringLiteral("E.M. JARDIM DAS FLORES"),
                                      QStringLiteral("E.E. PROFESSORA ANA ROSA")};
         for (int i = 0; i < Rows; ++i)
             m_rows.push_back({QStringLiteral("ALUNO NUMERO %1 DA SILVA SAURO").arg(i), schools[i % 3],
@@ -58,13 +59,15 @@ void build(report::Report& r, const BenchSource& source)
     const double xs[] = {3, 65, 116, 162, 199, 237};
     const double widths[] = {63, 51, 47, 37, 37, 37};
     const char* titles[] = {"Nome", "Escola", "Serie", "Turno", "Contato", "Contato"};
-    const char* fields[] = {"NOME_ALUNO", "NOME_ESCOLAS", "NOMES_SERIES", "NOMES_TURNOS", "CONTATO_1", "CONTATO_2"};
+    const char* fields[] = {"NOME_ALUNO",   "NOME_ESCOLAS", "NOMES_SERIES",
+                            "NOMES_TURNOS", "CONTATO_1",    "CONTATO_2"};
     Band& detail = r.addBand(BandType::Detail, 6);
     detail.setFrame(Frame::all());
     detail.setDetailSource(&source);
     for (int i = 0; i < 6; ++i) {
         columns.addLabel({xs[i], 1}, QString::fromLatin1(titles[i]), boldFont(9));
-        detail.addField({xs[i], 1.5}, &source, QString::fromLatin1(fields[i]), regularFont(7)).cutTo(widths[i]);
+        detail.addField({xs[i], 1.5}, &source, QString::fromLatin1(fields[i]), regularFont(7))
+            .cutTo(widths[i]);
     }
     r.addBand(BandType::PageFooter, 11);
 }

@@ -149,7 +149,8 @@ void ClientDataSet::open()
     if (!m_provider)
         throw DataError(QStringLiteral("Missing data provider or data packet"));
     std::vector<FieldDef> fields = m_fields;
-    std::vector<PackedRow> rows = m_provider->fetch(fields);
+    ColumnStore store;
+    m_provider->fetch(fields, store);
     const bool derived = m_fields.empty();
     // Resolve what depends on field names before anything is kept, so a failure leaves it closed.
     FilterExpression expression = FilterExpression::parse(m_filterText, fields);
@@ -165,10 +166,9 @@ void ClientDataSet::open()
         m_fields = std::move(fields);
     m_filterExpr = std::move(expression);
     m_indexFields = std::move(index);
+    m_store = std::move(store);
     m_slots.clear();
-    m_slots.reserve(rows.size());
-    for (PackedRow& row : rows)
-        m_slots.push_back(Slot{std::move(row), PackedRow(), Status::Unchanged, false});
+    m_slots.resize(static_cast<size_t>(m_store.rowCount()));
     m_changeLog.clear();
     m_state = DataSetState::Browse;
     m_orderValid = false;
@@ -184,6 +184,7 @@ void ClientDataSet::close()
     if (!isActive())
         return;
     m_slots.clear();
+    m_store.reset(m_fields);
     m_order.clear();
     m_orderValid = false;
     m_view.clear();
@@ -215,10 +216,11 @@ void ClientDataSet::refresh()
     }
     const int oldPos = m_pos;
     std::vector<FieldDef> fields = m_fields;
-    std::vector<PackedRow> rows = m_provider->fetch(fields);
+    ColumnStore store;
+    m_provider->fetch(fields, store);
+    m_store = std::move(store);
     m_slots.clear();
-    for (PackedRow& row : rows)
-        m_slots.push_back(Slot{std::move(row), PackedRow(), Status::Unchanged, false});
+    m_slots.resize(static_cast<size_t>(m_store.rowCount()));
     m_orderValid = false;
     rebuildView(-1);
     int target = m_view.empty() ? -1 : std::clamp(oldPos, 0, static_cast<int>(m_view.size()) - 1);
@@ -380,20 +382,20 @@ bool ClientDataSet::visible(int slot) const
         if (m_masterValues.empty())
             return false;
         for (size_t k = 0; k < m_detailFields.size(); ++k) {
-            const QVariant v = cellValue(s.current, m_detailFields[k], m_fields[static_cast<size_t>(m_detailFields[k])].type);
+            const QVariant v = slotValue(slot, m_detailFields[k]);
             if (v.isNull() || v != m_masterValues[k])
                 return false;
         }
     }
     if (m_filtered && !m_filterExpr.isEmpty())
-        return m_filterExpr.matches(s.current, m_caseInsensitive);
+        return m_filterExpr.matches(rowOf(slot), m_caseInsensitive);
     return true;
 }
 
 bool ClientDataSet::sortsBefore(int a, int b) const
 {
-    const PackedRow& x = m_slots[static_cast<size_t>(a)].current;
-    const PackedRow& y = m_slots[static_cast<size_t>(b)].current;
+    const StoredRow x = rowOf(a);
+    const StoredRow y = rowOf(b);
     for (int f : m_indexFields) {
         const bool nx = x.isNull(f);
         const bool ny = y.isNull(f);
@@ -447,18 +449,19 @@ void ClientDataSet::rebuildOrder()
         if (s.status == Status::Discarded || s.status == Status::Unposted)
             continue;
         uint64_t major = 0; // nulls first
-        if (first >= 0 && !s.current.isNull(first)) {
+        const StoredRow row = rowOf(i);
+        if (first >= 0 && !row.isNull(first)) {
             switch (type) {
             case FieldType::Integer:
             case FieldType::Boolean:
             case FieldType::Date:
             case FieldType::Time:
-                major = static_cast<uint64_t>(static_cast<int64_t>(s.current.int32(first)) - INT32_MIN) + 1;
+                major = static_cast<uint64_t>(static_cast<int64_t>(row.int32(first)) - INT32_MIN) + 1;
                 break;
             case FieldType::String:
             case FieldType::FixedString:
             case FieldType::Memo:
-                major = (uint64_t{1} << 62) | textSortPrefix(s.current.bytes(first));
+                major = (uint64_t{1} << 62) | textSortPrefix(row.bytes(first));
                 break;
             default:
                 major = 1;
@@ -478,7 +481,15 @@ void ClientDataSet::rebuildOrder()
     m_order.reserve(keys.size());
     for (const Key& key : keys)
         m_order.push_back(key.slot);
+    rankOrder();
     m_orderValid = true;
+}
+
+void ClientDataSet::rankOrder()
+{
+    m_rank.assign(m_slots.size(), -1);
+    for (size_t i = 0; i < m_order.size(); ++i)
+        m_rank[static_cast<size_t>(m_order[i])] = static_cast<int>(i);
 }
 
 // A posted row takes its place in the index order after the rows that sort equal to it.
@@ -492,21 +503,33 @@ void ClientDataSet::placeInOrder(int slot)
                   : std::upper_bound(m_order.begin(), m_order.end(), slot,
                                      [this](int a, int b) { return sortsBefore(a, b); });
     m_order.insert(at, slot);
+    rankOrder();
 }
 
 void ClientDataSet::rebuildView(int keepSlot)
 {
     if (!m_orderValid)
         rebuildOrder();
-    // Test the rows in storage order (cheap on memory), then list them in index order.
-    std::vector<char> shown(m_slots.size());
-    for (size_t i = 0; i < m_slots.size(); ++i)
-        shown[i] = visible(static_cast<int>(i));
+    // Test the rows in storage order (cheap on memory), then put the few that pass in index
+    // order by their rank, or walk the whole order when most pass.
     m_view.clear();
-    m_view.reserve(m_order.size());
-    for (int slot : m_order) {
-        if (shown[static_cast<size_t>(slot)])
-            m_view.push_back(slot);
+    for (size_t i = 0; i < m_rank.size(); ++i) { // slots past the ranked ones are not kept
+        if (m_rank[i] >= 0 && visible(static_cast<int>(i)))
+            m_view.push_back(static_cast<int>(i));
+    }
+    if (m_view.size() * 8 < m_order.size()) {
+        std::sort(m_view.begin(), m_view.end(), [this](int a, int b) {
+            return m_rank[static_cast<size_t>(a)] < m_rank[static_cast<size_t>(b)];
+        });
+    } else {
+        std::vector<char> shown(m_slots.size());
+        for (int slot : m_view)
+            shown[static_cast<size_t>(slot)] = 1;
+        m_view.clear();
+        for (int slot : m_order) {
+            if (shown[static_cast<size_t>(slot)])
+                m_view.push_back(slot);
+        }
     }
     int position = -1;
     if (keepSlot >= 0) {
@@ -622,8 +645,8 @@ void ClientDataSet::insert()
     requireActive();
     if (isEditing())
         post();
-    m_slots.push_back(Slot{PackedRow(), PackedRow(), Status::Unposted, false});
-    const int slot = static_cast<int>(m_slots.size()) - 1;
+    const int slot = m_store.appendRow();
+    m_slots.push_back(Slot{PackedRow(), Status::Unposted, false});
     const int position = m_pos < 0 ? 0 : m_pos;
     m_view.insert(m_view.begin() + position, slot);
     m_pos = position;
@@ -663,13 +686,10 @@ void ClientDataSet::edit()
     emit stateChanged();
 }
 
-PackedRow ClientDataSet::packBuffer() const
+void ClientDataSet::storeBuffer(int slot)
 {
-    RowBuilder builder;
-    builder.begin(fieldCount());
     for (int f = 0; f < fieldCount(); ++f)
-        addCell(builder, m_buffer[static_cast<size_t>(f)], m_fields[static_cast<size_t>(f)].type);
-    return builder.finish();
+        m_store.setValue(slot, f, m_buffer[static_cast<size_t>(f)]);
 }
 
 void ClientDataSet::logChange(int slot)
@@ -693,17 +713,13 @@ void ClientDataSet::post()
     }
     const int slot = currentSlot();
     Slot& s = m_slots[static_cast<size_t>(slot)];
-    PackedRow packed = packBuffer();
     if (m_state == DataSetState::Insert) {
-        s.current = std::move(packed);
         s.status = Status::Inserted;
-    } else {
-        if (s.status == Status::Unchanged) {
-            s.original = std::move(s.current);
-            s.status = Status::Modified;
-        }
-        s.current = std::move(packed);
+    } else if (s.status == Status::Unchanged) {
+        s.original = m_store.pack(slot);
+        s.status = Status::Modified;
     }
+    storeBuffer(slot);
     logChange(slot);
     m_buffer.clear();
     m_state = DataSetState::Browse;
@@ -763,7 +779,7 @@ void ClientDataSet::deleteRecord()
         s.logged = false;
     } else {
         if (s.status == Status::Unchanged)
-            s.original = s.current.clone();
+            s.original = m_store.pack(slot);
         s.status = Status::Deleted;
         logChange(slot);
     }
@@ -781,15 +797,19 @@ ApplyResult ClientDataSet::applyUpdates(int maxErrors)
     if (!m_provider)
         throw DataError(QStringLiteral("Missing data provider or data packet"));
     std::vector<RowChange> changes;
+    std::vector<PackedRow> currents; // the changed rows' values, packed for the statements
+    currents.reserve(m_changeLog.size());
     changes.reserve(m_changeLog.size());
     for (int slot : m_changeLog) {
         const Slot& s = m_slots[static_cast<size_t>(slot)];
         switch (s.status) {
         case Status::Inserted:
-            changes.push_back({RowChange::Kind::Insert, &s.current, nullptr});
+            currents.push_back(m_store.pack(slot));
+            changes.push_back({RowChange::Kind::Insert, &currents.back(), nullptr});
             break;
         case Status::Modified:
-            changes.push_back({RowChange::Kind::Modify, &s.current, &s.original});
+            currents.push_back(m_store.pack(slot));
+            changes.push_back({RowChange::Kind::Modify, &currents.back(), &s.original});
             break;
         case Status::Deleted:
             changes.push_back({RowChange::Kind::Delete, nullptr, &s.original});
@@ -806,7 +826,6 @@ ApplyResult ClientDataSet::applyUpdates(int maxErrors)
         s.logged = false;
         if (s.status == Status::Deleted) {
             s.status = Status::Discarded;
-            s.current = PackedRow();
         } else {
             s.status = Status::Unchanged;
         }
@@ -827,7 +846,7 @@ void ClientDataSet::cancelUpdates()
         if (s.status == Status::Inserted) {
             s.status = Status::Discarded;
         } else {
-            s.current = std::move(s.original);
+            m_store.assign(slot, s.original);
             s.original = PackedRow();
             s.status = Status::Unchanged;
         }
@@ -863,9 +882,9 @@ QVariant ClientDataSet::aggregateValue(const QString& name) const
         double total = 0;
         for (int slot : m_view) {
             const Slot& s = m_slots[static_cast<size_t>(slot)];
-            if (s.status == Status::Unposted || s.current.isNull(f))
+            if (s.status == Status::Unposted || m_store.isNull(slot, f))
                 continue;
-            total += def.type == FieldType::Float ? s.current.real(f) : s.current.int32(f);
+            total += def.type == FieldType::Float ? m_store.real(slot, f) : m_store.int32(slot, f);
         }
         if (def.type == FieldType::Float)
             return total;
@@ -874,17 +893,9 @@ QVariant ClientDataSet::aggregateValue(const QString& name) const
     throw DataError(QStringLiteral("Aggregate '%1' not found").arg(name));
 }
 
-const PackedRow& ClientDataSet::rowOf(int slot) const
-{
-    return m_slots[static_cast<size_t>(slot)].current;
-}
-
 QVariant ClientDataSet::slotValue(int slot, int field) const
 {
-    const PackedRow& row = rowOf(slot);
-    if (!row.isValid())
-        return {};
-    return cellValue(row, field, m_fields[static_cast<size_t>(field)].type);
+    return m_store.value(slot, field);
 }
 
 QVariant ClientDataSet::fieldValue(int field) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dataset/ApplyResult.h"
+#include "platform/dataset/ColumnStore.h"
 #include "platform/dataset/FieldDef.h"
 #include "platform/dataset/FilterExpression.h"
 #include "platform/dataset/PackedRow.h"
@@ -141,10 +142,10 @@ signals:
 private:
     friend class Field;
     enum class Status : unsigned char { Unchanged, Inserted, Modified, Deleted, Unposted, Discarded };
+    // Slot i holds the state of row i of the column store, which keeps its current values.
     struct Slot
     {
-        PackedRow current;
-        PackedRow original; // as read from the database; empty for new rows
+        PackedRow original; // as read from the database, kept once the row is changed
         Status status = Status::Unchanged;
         bool logged = false;
     };
@@ -152,24 +153,27 @@ private:
     QVariant fieldValue(int field) const;
     void setFieldValue(int field, const QVariant& value);
     QVariant slotValue(int slot, int field) const;
-    const PackedRow& rowOf(int slot) const;
+    StoredRow rowOf(int slot) const { return StoredRow(m_store, slot); }
     void rebuildView(int keepSlot);
     bool visible(int slot) const;
     bool sortsBefore(int a, int b) const;
     void rebuildOrder();
     void placeInOrder(int slot);
+    void rankOrder();
     void setPosition(int position);
     int currentSlot() const;
     void requireBrowse() const;
     void requireActive() const;
     void logChange(int slot);
-    PackedRow packBuffer() const;
+    void storeBuffer(int slot);
     void onMasterMoved();
 
     Provider* m_provider = nullptr;
     std::vector<FieldDef> m_fields;
+    ColumnStore m_store;
     std::vector<Slot> m_slots;
     std::vector<int> m_order; // every kept slot in index order, so filtering needs no sort
+    std::vector<int> m_rank;  // position of each slot in m_order
     bool m_orderValid = false;
     std::vector<int> m_view; // visible slots in order
     std::vector<int> m_changeLog;

@@ -137,6 +137,8 @@ FilterExpression FilterExpression::parse(const QString& text, const std::vector<
         if (term.op == Op::Like || term.type == FieldType::String || term.type == FieldType::FixedString ||
             term.type == FieldType::Memo) {
             term.text = value.toUtf8();
+            const qsizetype wild = term.text.indexOf('%');
+            term.prefixOnly = term.op == Op::Like && wild == term.text.size() - 1 && !term.text.contains('_');
             if (term.op == Op::Like && term.type != FieldType::String && term.type != FieldType::FixedString &&
                 term.type != FieldType::Memo)
                 lex.fail(QStringLiteral("\"like\" needs a text field"));
@@ -168,7 +170,7 @@ FilterExpression FilterExpression::parse(const QString& text, const std::vector<
     return expression;
 }
 
-bool FilterExpression::matches(const PackedRow& row, bool caseInsensitive) const
+bool FilterExpression::matches(const StoredRow& row, bool caseInsensitive) const
 {
     for (const Term& term : m_terms) {
         if (!matchTerm(term, row, caseInsensitive))
@@ -177,7 +179,7 @@ bool FilterExpression::matches(const PackedRow& row, bool caseInsensitive) const
     return true;
 }
 
-bool FilterExpression::matchTerm(const Term& term, const PackedRow& row, bool caseInsensitive) const
+bool FilterExpression::matchTerm(const Term& term, const StoredRow& row, bool caseInsensitive) const
 {
     if (row.isNull(term.field))
         return false;
@@ -187,6 +189,8 @@ bool FilterExpression::matchTerm(const Term& term, const PackedRow& row, bool ca
     case FieldType::FixedString:
     case FieldType::Memo: {
         const QByteArrayView value = row.bytes(term.field);
+        if (term.prefixOnly && !caseInsensitive)
+            return value.startsWith(QByteArrayView(term.text).chopped(1));
         if (term.op == Op::Like)
             return likeMatch(value, term.text, caseInsensitive);
         if (term.op == Op::Equal)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/dataset/FieldDef.h"
-#include "platform/dataset/PackedRow.h"
+#include "platform/dataset/ColumnStore.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,7 +20,7 @@ public:
     static FilterExpression parse(const QString& text, const std::vector<FieldDef>& fields);
 
     bool isEmpty() const { return m_terms.empty(); }
-    bool matches(const PackedRow& row, bool caseInsensitive) const;
+    bool matches(const StoredRow& row, bool caseInsensitive) const;
 
 private:
     enum class Op { Equal, GreaterOrEqual, LessOrEqual, Like };
@@ -30,10 +30,11 @@ private:
         FieldType type = FieldType::String;
         Op op = Op::Equal;
         QByteArray text; // literal as UTF-8 for text fields
+        bool prefixOnly = false; // "like 'abc%'": the search boxes' pattern, matched without backtracking
         double number = 0;
         qint64 whole = 0; // Julian day, milliseconds or integer
     };
-    bool matchTerm(const Term& term, const PackedRow& row, bool caseInsensitive) const;
+    bool matchTerm(const Term& term, const StoredRow& row, bool caseInsensitive) const;
 
     std::vector<Term> m_terms;
 };

@@ -90,33 +90,6 @@ PackedRow RowBuilder::finish()
     return row;
 }
 
-QVariant cellValue(const PackedRow& row, int cell, FieldType type)
-{
-    if (row.isNull(cell))
-        return {};
-    switch (type) {
-    case FieldType::Integer:
-        return row.int32(cell);
-    case FieldType::Boolean:
-        return row.int32(cell) != 0;
-    case FieldType::Float:
-        return row.real(cell);
-    case FieldType::Date:
-        return QDate::fromJulianDay(row.int32(cell));
-    case FieldType::Time:
-        return QTime::fromMSecsSinceStartOfDay(row.int32(cell));
-    case FieldType::DateTime:
-        return QDateTime::fromMSecsSinceEpoch(row.int64(cell));
-    case FieldType::Blob:
-        return row.bytes(cell).toByteArray();
-    case FieldType::String:
-    case FieldType::FixedString:
-    case FieldType::Memo:
-        return QString::fromUtf8(row.bytes(cell));
-    }
-    return {};
-}
-
 void addCell(RowBuilder& builder, const QVariant& value, FieldType type)
 {
     if (value.isNull()) {

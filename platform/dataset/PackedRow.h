@@ -3,6 +3,9 @@
 #include "platform/dataset/FieldDef.h"
 
 #include <QByteArrayView>
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
 #include <QVariant>
 
 #include <cstdint>
@@ -63,8 +66,35 @@ private:
     std::vector<char> m_cells;
 };
 
-// Conversions between a packed cell and the value a field of the given type exposes.
-QVariant cellValue(const PackedRow& row, int cell, FieldType type);
+// Conversions between a stored cell and the value a field of the given type exposes; Row is
+// a PackedRow or a row of the column store.
+template <typename Row> QVariant cellValueOf(const Row& row, int cell, FieldType type)
+{
+    if (row.isNull(cell))
+        return {};
+    switch (type) {
+    case FieldType::Integer:
+        return row.int32(cell);
+    case FieldType::Boolean:
+        return row.int32(cell) != 0;
+    case FieldType::Float:
+        return row.real(cell);
+    case FieldType::Date:
+        return QDate::fromJulianDay(row.int32(cell));
+    case FieldType::Time:
+        return QTime::fromMSecsSinceStartOfDay(row.int32(cell));
+    case FieldType::DateTime:
+        return QDateTime::fromMSecsSinceEpoch(row.int64(cell));
+    case FieldType::Blob:
+        return row.bytes(cell).toByteArray();
+    case FieldType::String:
+    case FieldType::FixedString:
+    case FieldType::Memo:
+        return QString::fromUtf8(row.bytes(cell));
+    }
+    return {};
+}
+
 void addCell(RowBuilder& builder, const QVariant& value, FieldType type);
 
 } // namespace ds

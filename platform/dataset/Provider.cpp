@@ -60,51 +60,49 @@ FieldDef fieldFromColumn(const fb::Column& column)
     return field;
 }
 
-void packCell(RowBuilder& builder, const fb::Statement& st, int column, FieldType type)
+void storeCell(ColumnStore& store, int row, int cell, const fb::Statement& st, int column, FieldType type)
 {
-    if (st.isNull(column)) {
-        builder.addNull();
-        return;
-    }
+    if (st.isNull(column))
+        return; // a new row's cells start null
     const fb::ColumnType source = st.columns()[static_cast<size_t>(column)].type;
     switch (type) {
     case FieldType::String:
     case FieldType::FixedString:
         if (source == fb::ColumnType::Text || source == fb::ColumnType::FixedText) {
-            builder.addBytes(st.textBytes(column));
+            store.setBytes(row, cell, st.textBytes(column));
             return;
         }
         break;
     case FieldType::Integer:
         if (source == fb::ColumnType::Integer || source == fb::ColumnType::SmallInt ||
             source == fb::ColumnType::BigInt) {
-            builder.addInt32(static_cast<int32_t>(st.integer(column)));
+            store.setInt32(row, cell, static_cast<int32_t>(st.integer(column)));
             return;
         }
         break;
     case FieldType::Date:
         if (source == fb::ColumnType::Date || source == fb::ColumnType::Timestamp) {
-            builder.addInt32(static_cast<int32_t>(st.julianDay(column)));
+            store.setInt32(row, cell, static_cast<int32_t>(st.julianDay(column)));
             return;
         }
         break;
     case FieldType::Time:
         if (source == fb::ColumnType::Time) {
-            builder.addInt32(st.msecsSinceMidnight(column));
+            store.setInt32(row, cell, st.msecsSinceMidnight(column));
             return;
         }
         break;
     case FieldType::Blob:
     case FieldType::Memo:
         if (source == fb::ColumnType::Blob || source == fb::ColumnType::TextBlob) {
-            builder.addBytes(st.blob(column));
+            store.setBytes(row, cell, st.blob(column));
             return;
         }
         break;
     default:
         break;
     }
-    addCell(builder, st.value(column), type);
+    store.setValue(row, cell, st.value(column));
 }
 
 bool sameCell(const PackedRow& a, const PackedRow& b, int cell)
@@ -126,11 +124,9 @@ QString Provider::identifier(const QString& name) const
     return m_quote ? QLatin1Char('"') + name + QLatin1Char('"') : name;
 }
 
-std::vector<PackedRow> Provider::fetch(std::vector<FieldDef>& fields)
+void Provider::fetch(std::vector<FieldDef>& fields, ColumnStore& store)
 {
-    std::vector<PackedRow> rows;
     std::vector<int> columnOf;
-    RowBuilder builder;
     auto onColumns = [&](const fb::Statement& st) {
         if (fields.empty()) {
             for (const fb::Column& column : st.columns())
@@ -145,15 +141,15 @@ std::vector<PackedRow> Provider::fetch(std::vector<FieldDef>& fields)
         }
         if (!st.columns().empty())
             m_table = st.columns()[static_cast<size_t>(columnOf.empty() ? 0 : columnOf[0])].relation;
+        store.reset(fields);
     };
     auto onRow = [&](const fb::Statement& st) {
-        builder.begin(static_cast<int>(fields.size()));
+        const int row = store.appendRow();
         for (size_t i = 0; i < fields.size(); ++i)
-            packCell(builder, st, columnOf[i], fields[i].type);
-        rows.push_back(builder.finish());
+            storeCell(store, row, static_cast<int>(i), st, columnOf[i], fields[i].type);
     };
     m_query->fetch(onColumns, onRow);
-    return rows;
+    store.shrink();
 }
 
 ApplyResult Provider::apply(const std::vector<FieldDef>& fields, const std::vector<RowChange>& changes)
@@ -183,7 +179,7 @@ ApplyResult Provider::apply(const std::vector<FieldDef>& fields, const std::vect
                         conditions.append(identifier(field.name) + QStringLiteral(" IS NULL"));
                     } else {
                         conditions.append(identifier(field.name) + QStringLiteral(" = ?"));
-                        values.push_back(cellValue(original, i, field.type));
+                        values.push_back(cellValueOf(original, i, field.type));
                     }
                 }
                 return conditions.join(QStringLiteral(" AND "));
@@ -198,7 +194,7 @@ ApplyResult Provider::apply(const std::vector<FieldDef>& fields, const std::vect
                     const FieldDef& field = fields[static_cast<size_t>(i)];
                     columns.append(identifier(field.name));
                     marks.append(QStringLiteral("?"));
-                    values.push_back(cellValue(*change.current, i, field.type));
+                    values.push_back(cellValueOf(*change.current, i, field.type));
                 }
                 sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                           .arg(identifier(m_table), columns.join(QStringLiteral(", ")),
@@ -210,7 +206,7 @@ ApplyResult Provider::apply(const std::vector<FieldDef>& fields, const std::vect
                         continue;
                     const FieldDef& field = fields[static_cast<size_t>(i)];
                     sets.append(identifier(field.name) + QStringLiteral(" = ?"));
-                    values.push_back(cellValue(*change.current, i, field.type));
+                    values.push_back(cellValueOf(*change.current, i, field.type));
                 }
                 if (sets.isEmpty())
                     continue; // posted without a change

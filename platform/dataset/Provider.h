@@ -2,6 +2,7 @@
 
 #include "platform/dataset/ApplyResult.h"
 #include "platform/dataset/FieldDef.h"
+#include "platform/dataset/ColumnStore.h"
 #include "platform/dataset/PackedRow.h"
 
 #include <QObject>
@@ -33,9 +34,9 @@ public:
     SqlQuery* query() const { return m_query; }
     bool quotesIdentifiers() const { return m_quote; }
 
-    // Loads every row, packed in the order of fields; a field missing from the result
+    // Loads every row into store, in the order of fields; a field missing from the result
     // throws "Field 'X' not found". With no fields given, they are taken from the result.
-    std::vector<PackedRow> fetch(std::vector<FieldDef>& fields);
+    void fetch(std::vector<FieldDef>& fields, ColumnStore& store);
 
     // One transaction; the first failed change rolls back everything.
     ApplyResult apply(const std::vector<FieldDef>& fields, const std::vector<RowChange>& changes);

@@ -1,6 +1,6 @@
 #include "platform/dataset/DataError.h"
 #include "platform/dataset/FilterExpression.h"
-#include "platform/dataset/PackedRow.h"
+#include "platform/dataset/ColumnStore.h"
 
 #include <QDate>
 
@@ -19,17 +19,21 @@ const std::vector<FieldDef> kFields = {
     {QStringLiteral("OBS"), FieldType::String, 255, false, false, {}},
 };
 
-PackedRow row(const char* name, const char* school, const char* grade, QDate date, QVariant qtd, QVariant obs)
+// The row every case is matched against.
+StoredRow sample()
 {
-    RowBuilder b;
-    b.begin(static_cast<int>(kFields.size()));
-    addCell(b, QString::fromUtf8(name), FieldType::String);
-    addCell(b, QString::fromUtf8(school), FieldType::String);
-    addCell(b, QString::fromUtf8(grade), FieldType::String);
-    addCell(b, date, FieldType::Date);
-    addCell(b, qtd, FieldType::Integer);
-    addCell(b, obs, FieldType::String);
-    return b.finish();
+    static const ColumnStore store = [] {
+        ColumnStore rows;
+        rows.reset(kFields);
+        const int r = rows.appendRow();
+        rows.setValue(r, 0, QStringLiteral("ANA D'ÁVILA"));
+        rows.setValue(r, 1, QStringLiteral("E.M. X"));
+        rows.setValue(r, 2, QStringLiteral("EJA"));
+        rows.setValue(r, 3, QDate(2026, 3, 15));
+        rows.setValue(r, 4, 4);
+        return rows;
+    }();
+    return StoredRow(store, 0);
 }
 
 struct MatchCase
@@ -43,13 +47,6 @@ struct MatchCase
 class FilterMatch : public ::testing::TestWithParam<MatchCase>
 {
 };
-
-// The row every case is matched against.
-const PackedRow& sample()
-{
-    static const PackedRow r = row("ANA D'ÁVILA", "E.M. X", "EJA", QDate(2026, 3, 15), 4, QVariant());
-    return r;
-}
 
 TEST_P(FilterMatch, Row)
 {
