@@ -13,7 +13,8 @@ namespace {
 constexpr int Gap = 12; // grey around the paper
 }
 
-PreviewPageView::PreviewPageView(const ReportLayout& layout, QWidget* parent) : QWidget(parent), m_layout(layout)
+PreviewPageView::PreviewPageView(const ReportLayout& layout, QWidget* parent)
+    : QWidget(parent), m_layout(layout)
 {
     setObjectName(QStringLiteral("previewPage"));
     resize(sizeHint());

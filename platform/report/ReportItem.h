@@ -50,20 +50,54 @@ struct ReportItem
     double penWidthMm = 0.26;
     QColor fill;
 
-    ReportItem& named(const QString& value) { name = value; return *this; }
-    ReportItem& cutTo(double widthMm) { fit = TextFit::Cut; sizeMm.setWidth(widthMm); return *this; }
-    ReportItem& atLeast(double widthMm) { fit = TextFit::Grow; sizeMm.setWidth(widthMm); return *this; }
+    ReportItem& named(const QString& value)
+    {
+        name = value;
+        return *this;
+    }
+    ReportItem& cutTo(double widthMm)
+    {
+        fit = TextFit::Cut;
+        sizeMm.setWidth(widthMm);
+        return *this;
+    }
+    ReportItem& atLeast(double widthMm)
+    {
+        fit = TextFit::Grow;
+        sizeMm.setWidth(widthMm);
+        return *this;
+    }
     ReportItem& wrapIn(double widthMm, double heightMm)
     {
         fit = TextFit::Wrap;
         sizeMm = QSizeF(widthMm, heightMm);
         return *this;
     }
-    ReportItem& aligned(Qt::Alignment value) { alignment = value; return *this; }
-    ReportItem& onWhite() { background = QColor(Qt::white); return *this; }
-    ReportItem& onGround(const QColor& value) { background = value; return *this; }
-    ReportItem& inColour(const QColor& value) { colour = value; return *this; }
-    ReportItem& withPrefix(const QString& value) { text = value; return *this; }
+    ReportItem& aligned(Qt::Alignment value)
+    {
+        alignment = value;
+        return *this;
+    }
+    ReportItem& onWhite()
+    {
+        background = QColor(Qt::white);
+        return *this;
+    }
+    ReportItem& onGround(const QColor& value)
+    {
+        background = value;
+        return *this;
+    }
+    ReportItem& inColour(const QColor& value)
+    {
+        colour = value;
+        return *this;
+    }
+    ReportItem& withPrefix(const QString& value)
+    {
+        text = value;
+        return *this;
+    }
 };
 
 } // namespace report

@@ -38,8 +38,8 @@ struct LayoutPage
     std::vector<PlacedItem> items;
 
     std::vector<const PlacedBand*> bandsOfType(BandType type) const;
-    const PlacedItem* findText(const QString& text) const;    // first item whose text is exactly this
-    const PlacedItem* findNamed(const QString& name) const;   // first item with this name
+    const PlacedItem* findText(const QString& text) const;  // first item whose text is exactly this
+    const PlacedItem* findNamed(const QString& name) const; // first item with this name
 };
 
 struct ReportLayout

@@ -25,8 +25,8 @@ QPageLayout pageLayoutOf(const PageSettings& page)
 
 } // namespace
 
-bool writePdf(const ReportLayout& layout, const PageSettings& page, const QString& path,
-              const QString& title, QString* error)
+bool writePdf(const ReportLayout& layout, const PageSettings& page, const QString& path, const QString& title,
+              QString* error)
 {
     // QPdfWriter does not say why it cannot write; find out first.
     {
@@ -52,7 +52,8 @@ bool writePdf(const ReportLayout& layout, const PageSettings& page, const QStrin
     return painter.end();
 }
 
-bool printLayout(const ReportLayout& layout, const PageSettings& page, QPrinter& printer, const QString& title)
+bool printLayout(const ReportLayout& layout, const PageSettings& page, QPrinter& printer,
+                 const QString& title)
 {
     printer.setFullPage(true);
     printer.setPageLayout(pageLayoutOf(page));

@@ -38,12 +38,50 @@ bool defaultRunPrintDialog(QPrinter& printer, QWidget* parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
+ReportPreview::SaveErrorHandler& saveErrorHandler()
+{
+    static ReportPreview::SaveErrorHandler handler;
+    return handler;
+}
+
+ReportPreview::FileChooser& defaultFileChooser()
+{
+    static ReportPreview::FileChooser chooser;
+    return chooser;
+}
+
+ReportPreview::PrintDialogRunner& defaultPrintDialogRunner()
+{
+    static ReportPreview::PrintDialogRunner runner;
+    return runner;
+}
+
 } // namespace
 
-ReportPreview::ReportPreview(const Report& report, QWidget* parent)
-    : QDialog(parent), m_report(report), m_layout(report.layout()), m_fileChooser(defaultChooseFile),
-      m_printDialogRunner(defaultRunPrintDialog)
+void ReportPreview::setSaveErrorHandler(SaveErrorHandler handler)
 {
+    saveErrorHandler() = std::move(handler);
+}
+
+void ReportPreview::setDefaultFileChooser(FileChooser chooser)
+{
+    defaultFileChooser() = std::move(chooser);
+}
+
+void ReportPreview::setDefaultPrintDialogRunner(PrintDialogRunner runner)
+{
+    defaultPrintDialogRunner() = std::move(runner);
+}
+
+ReportPreview::ReportPreview(const Report& report, QWidget* parent)
+    : QDialog(parent), m_report(report), m_layout(report.layout()),
+      m_fileChooser(defaultFileChooser() ? defaultFileChooser() : FileChooser(defaultChooseFile)),
+      m_printDialogRunner(defaultPrintDialogRunner() ? defaultPrintDialogRunner()
+                                                     : PrintDialogRunner(defaultRunPrintDialog))
+{
+    if (saveErrorHandler())
+        connect(this, &ReportPreview::saveFailed, this,
+                [this](const QString& message) { saveErrorHandler()(this, message); });
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(QStringLiteral("Visualizar Impressão"));
     setModal(true);
@@ -107,7 +145,8 @@ void ReportPreview::buildToolBar()
     m_next->setToolTip(QStringLiteral("Próxima página"));
     m_last->setToolTip(QStringLiteral("Última página"));
     bar->addSeparator();
-    add(QStringLiteral("actFitPage"), QStringLiteral("Página inteira"), QKeySequence(), &ReportPreview::fitPage);
+    add(QStringLiteral("actFitPage"), QStringLiteral("Página inteira"), QKeySequence(),
+        &ReportPreview::fitPage);
     add(QStringLiteral("actFitWidth"), QStringLiteral("Largura"), QKeySequence(), &ReportPreview::fitWidth);
     add(QStringLiteral("actActualSize"), QStringLiteral("100%"), QKeySequence(), &ReportPreview::actualSize);
     add(QStringLiteral("actZoomOut"), QStringLiteral("-"), QKeySequence::ZoomOut, &ReportPreview::zoomOut);

@@ -28,7 +28,15 @@ public:
     // Return true to print with the printer as set up.
     using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
+    using SaveErrorHandler = std::function<void(QWidget* preview, const QString& message)>;
+
     explicit ReportPreview(const Report& report, QWidget* parent = nullptr);
+
+    // For every preview made afterwards: where a failed save is reported (the application's
+    // message service), and stand-ins for the file and print dialogs (tests). Empty: the defaults.
+    static void setSaveErrorHandler(SaveErrorHandler handler);
+    static void setDefaultFileChooser(FileChooser chooser);
+    static void setDefaultPrintDialogRunner(PrintDialogRunner runner);
     ~ReportPreview() override;
 
     const ReportLayout& layout() const { return m_layout; }

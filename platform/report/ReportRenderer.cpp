@@ -23,7 +23,9 @@ public:
         m_pointScale = m_dpm * 25.4 / dpi;
     }
 
-    void band(const PlacedBand& placed);
+    void bandGround(const PlacedBand& placed);
+    void bandFrame(const PlacedBand& placed);
+    void ground(const PlacedItem& placed);
     void item(const PlacedItem& placed);
 
 private:
@@ -49,13 +51,16 @@ const QFont& PagePainter::font(const FontSpec& spec)
     return m_fonts.back().second;
 }
 
-void PagePainter::band(const PlacedBand& placed)
+void PagePainter::bandGround(const PlacedBand& placed)
 {
-    const Band& band = *placed.band;
+    if (placed.band->background().isValid())
+        m_painter.fillRect(px(placed.rectMm), placed.band->background());
+}
+
+void PagePainter::bandFrame(const PlacedBand& placed)
+{
     const QRectF r = px(placed.rectMm);
-    if (band.background().isValid())
-        m_painter.fillRect(r, band.background());
-    const Frame& frame = band.frame();
+    const Frame& frame = placed.band->frame();
     if (!frame.any())
         return;
     QPen pen(frame.colour, std::max(1.0, frame.widthMm * m_dpm));
@@ -74,13 +79,17 @@ void PagePainter::band(const PlacedBand& placed)
 void PagePainter::text(const PlacedItem& placed)
 {
     const ReportItem& item = *placed.item;
-    if (item.background.isValid())
-        m_painter.fillRect(px(placed.rectMm), item.background);
     m_painter.setFont(font(item.font));
     m_painter.setPen(item.colour);
     for (const PlacedLine& line : placed.lines)
         if (!line.text.isEmpty())
             m_painter.drawText(px(line.originMm), line.text);
+}
+
+void PagePainter::ground(const PlacedItem& placed)
+{
+    if (placed.item->kind == ItemKind::Text && placed.item->background.isValid())
+        m_painter.fillRect(px(placed.rectMm), placed.item->background);
 }
 
 void PagePainter::shape(const PlacedItem& placed)
@@ -133,11 +142,22 @@ void ReportRenderer::paintPage(QPainter& painter, const LayoutPage& page, double
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     PagePainter pagePainter(painter, dotsPerMm, originPx);
-    // Band grounds and frames first, so that items with a white box cover the lines they cross.
+    // From the back: band grounds, pictures and shapes, band frames (a picture at a band's edge
+    // leaves the frame whole), the white boxes of texts (they cover the lines they cross, but
+    // never the end of a neighbouring text that runs into them), and the texts.
+    const auto isText = [](const PlacedItem& item) { return item.item->kind == ItemKind::Text; };
     for (const PlacedBand& band : page.bands)
-        pagePainter.band(band);
+        pagePainter.bandGround(band);
     for (const PlacedItem& item : page.items)
-        pagePainter.item(item);
+        if (!isText(item))
+            pagePainter.item(item);
+    for (const PlacedBand& band : page.bands)
+        pagePainter.bandFrame(band);
+    for (const PlacedItem& item : page.items)
+        pagePainter.ground(item);
+    for (const PlacedItem& item : page.items)
+        if (isText(item))
+            pagePainter.item(item);
     painter.restore();
 }
 

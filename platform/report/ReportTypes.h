@@ -20,8 +20,14 @@ struct FontSpec
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-inline FontSpec regularFont(double points) { return FontSpec{QStringLiteral("Arial"), points}; }
-inline FontSpec boldFont(double points) { return FontSpec{QStringLiteral("Arial"), points, true}; }
+inline FontSpec regularFont(double points)
+{
+    return FontSpec{QStringLiteral("Arial"), points};
+}
+inline FontSpec boldFont(double points)
+{
+    return FontSpec{QStringLiteral("Arial"), points, true};
+}
 
 // A thin line by default: about one pixel on a 96 dpi screen.
 struct Frame
@@ -34,7 +40,10 @@ struct Frame
     double widthMm = 0.26;
 
     bool any() const { return left || top || right || bottom; }
-    static Frame all(const QColor& colour = QColor(Qt::black)) { return Frame{true, true, true, true, colour}; }
+    static Frame all(const QColor& colour = QColor(Qt::black))
+    {
+        return Frame{true, true, true, true, colour};
+    }
 };
 
 enum class Orientation { Portrait, Landscape };

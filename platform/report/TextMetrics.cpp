@@ -29,14 +29,32 @@ TextMetrics::Entry& TextMetrics::entry(const FontSpec& font)
             return e;
     QFont measuring = makeFont(font, font.pointSize);
     measuring.setPixelSize(MeasuringPixelSize);
-    m_entries.push_back(Entry{font, QFontMetricsF(measuring), font.pointSize * MmPerPoint / MeasuringPixelSize});
+    m_entries.push_back(
+        Entry{font, QFontMetricsF(measuring), font.pointSize * MmPerPoint / MeasuringPixelSize, {}});
+    m_entries.back().latin.fill(-1.0);
     return m_entries.back();
+}
+
+double TextMetrics::advanceMm(Entry& e, QChar c)
+{
+    if (c.unicode() >= e.latin.size())
+        return e.metrics.horizontalAdvance(c) * e.mmPerUnit;
+    double& cached = e.latin[c.unicode()];
+    if (cached < 0)
+        cached = e.metrics.horizontalAdvance(c) * e.mmPerUnit;
+    return cached;
 }
 
 double TextMetrics::widthMm(const FontSpec& font, const QString& text)
 {
     Entry& e = entry(font);
-    return e.metrics.horizontalAdvance(text) * e.mmPerUnit;
+    double width = 0;
+    for (QChar c : text) {
+        if (c.isSurrogate()) // rare here: let the font shape the whole text
+            return e.metrics.horizontalAdvance(text) * e.mmPerUnit;
+        width += advanceMm(e, c);
+    }
+    return width;
 }
 
 double TextMetrics::ascentMm(const FontSpec& font)
@@ -53,14 +71,23 @@ double TextMetrics::lineHeightMm(const FontSpec& font)
 
 QString TextMetrics::cut(const FontSpec& font, const QString& text, double widthMm)
 {
-    if (this->widthMm(font, text) <= widthMm)
+    Entry& e = entry(font);
+    double width = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isSurrogate())
+            break;
+        width += advanceMm(e, text.at(i));
+        if (width > widthMm + 1e-9)
+            return text.left(i);
+    }
+    if (this->widthMm(font, text) <= widthMm + 1e-9)
         return text;
-    // Binary search on the prefix length; advances grow with the length.
+    // Surrogates on the way: search the prefix length with whole measures.
     qsizetype low = 0;
     qsizetype high = text.size();
     while (low < high) {
         const qsizetype mid = (low + high + 1) / 2;
-        if (this->widthMm(font, text.left(mid)) <= widthMm)
+        if (this->widthMm(font, text.left(mid)) <= widthMm + 1e-9)
             low = mid;
         else
             high = mid - 1;

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 
+#include <array>
 #include <vector>
 
 namespace report {
@@ -27,13 +28,17 @@ public:
     QStringList wrap(const FontSpec& font, const QString& text, double widthMm);
 
 private:
+    // Kerning is off, so a text's width is the sum of its characters' advances: kept per
+    // character, measuring stays cheap for reports of many thousand rows.
     struct Entry
     {
         FontSpec spec;
         QFontMetricsF metrics;
         double mmPerUnit;
+        std::array<double, 0x250> latin; // advances in mm; negative until measured
     };
     Entry& entry(const FontSpec& font);
+    static double advanceMm(Entry& e, QChar c);
 
     std::vector<Entry> m_entries;
 };

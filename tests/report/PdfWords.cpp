@@ -23,8 +23,9 @@ std::vector<PdfWord> readPdfWords(const QString& pdfPath)
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
     process.waitForFinished(30000);
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression tag(QStringLiteral(
-        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    static const QRegularExpression tag(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<PdfWord> words;
     int page = 0;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
@@ -34,7 +35,8 @@ std::vector<PdfWord> readPdfWords(const QString& pdfPath)
             continue;
         }
         const QPointF topLeft(m.captured(1).toDouble() * MmPerPoint, m.captured(2).toDouble() * MmPerPoint);
-        const QPointF bottomRight(m.captured(3).toDouble() * MmPerPoint, m.captured(4).toDouble() * MmPerPoint);
+        const QPointF bottomRight(m.captured(3).toDouble() * MmPerPoint,
+                                  m.captured(4).toDouble() * MmPerPoint);
         QString text = m.captured(5);
         text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
             .replace(QStringLiteral("&gt;"), QStringLiteral(">"))

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 using report::BandType;
 using report::ReportLayout;
@@ -106,6 +107,22 @@ void expectAt(const std::vector<PdfWord>& words, const std::vector<Placed>& expe
     }
 }
 
+// "Cormavi," at its place and today's date right after it, a blank between.
+void expectPlaceAndDate(const std::vector<PdfWord>& words, double x, double y)
+{
+    const QRectF place = findPhrase(words, QStringLiteral("Cormavi,"));
+    const QRectF date = findPhrase(words, today());
+    ASSERT_FALSE(place.isNull());
+    ASSERT_FALSE(date.isNull());
+    EXPECT_NEAR(place.left(), Left + x, Tolerance);
+    EXPECT_NEAR(place.top(), TitleTop + y, Tolerance);
+    EXPECT_NEAR(date.top(), place.top(), 1e-3);
+    report::TextMetrics metrics;
+    EXPECT_NEAR(date.left(), place.right() + metrics.widthMm(report::regularFont(10), QStringLiteral(" ")),
+                Tolerance);
+    EXPECT_NEAR(date.height(), place.height(), 1e-3); // both 10 pt
+}
+
 int pagesIn(const std::vector<PdfWord>& words)
 {
     int pages = 0;
@@ -125,47 +142,48 @@ TEST_F(ReferralDocuments, FullReferralPrintsTheCurrentRequestWhereTheLayoutPlace
     EXPECT_EQ(document.QuickRep1().name(), QStringLiteral("QuickRep1"));
     const auto words = exported(document, QStringLiteral("encaminhamento_vaga"));
 
-    expectAt(words, {
-                        {QStringLiteral("PREFEITURA MUNICIPAL DE CORMAVI"), 41, 11, HeaderTop},
-                        {QStringLiteral("SECRETARIA MUNICIPAL DE EDUCAÇÃO"), 52, 19, HeaderTop},
-                        {QStringLiteral("CNPJ/MF: ") + deployment::departmentTaxNumber(), 64, 25, HeaderTop},
-                        {QStringLiteral("ENCAMINHAMENTO PARA MATRICULA -"), 15, 3},
-                        {QStringLiteral("2026"), 160, 3},
-                        {QStringLiteral("ALUNO SEM CADASTRO"), 49, 13},
-                        {QStringLiteral("Venho através deste encaminhar o(a) aluno(a):"), 8, 30},
-                        {QStringLiteral("JOAO PEDRO DA SILVA"), 8, 36},
-                        {QStringLiteral("nascido(a) em"), 8, 42},
-                        {QStringLiteral("14/03/2019"), 32, 42},
-                        {QStringLiteral("Filho(a) de:"), 57, 42},
-                        {QStringLiteral("MARIA APARECIDA DA SILVA"), 8, 48},
-                        {QStringLiteral("JOSE CARLOS DA SILVA"), 8, 55},
-                        {QStringLiteral("Endereço:"), 8, 61},
-                        {QStringLiteral("RUA DOS IPES, 120"), 26, 61},
-                        {QStringLiteral("Bairro:"), 106, 61},
-                        {QStringLiteral("JARDIM PRIMAVERA"), 117, 61},
-                        {QStringLiteral("Para ser matriculado(a) no:"), 8, 67},
-                        {QStringLiteral("MATERNAL II"), 52, 67},
-                        {QStringLiteral("Na Escola/CMEI:"), 8, 73},
-                        {QStringLiteral("CMEI PEQUENO PRINCIPE"), 37, 73},
-                        {QStringLiteral("Periodo:"), 8, 79},
-                        {QStringLiteral("MATUTINO"), 25, 79},
-                        {QStringLiteral("(64)99901-2233"), 25, 85},
-                        {QStringLiteral("(64)3651-0000"), 25, 91},
-                        {QStringLiteral("Cormavi,"), 19, 129},
-                        {today(), 30, 129},
-                        {QStringLiteral("_____________________________________________________________"), 37, 152},
-                        {QStringLiteral("Presidente da Comissão de Cadastro e Matricula"), 47, 163},
-                        {QStringLiteral("2025-2027"), 127, 163},
-                        {QStringLiteral("OBS: Em virtude do enfrentamento ao Novo CORONAVÍRUS (COVID), esta "
-                                        "secretaria adota todas as estratégias de"),
-                         4, 197},
-                        {QStringLiteral("segurança estabelecidas pela Sec. M. Saúde, utilizando máscaras, álcool "
-                                        "em gel e higienização do local evitando"),
-                         4, 203},
-                        {QStringLiteral("assim o risco de contágio do COVID 19."), 4, 209},
-                        {QStringLiteral("VÁLIDADE : 01 DIA UTIL"), 134, 213},
-                    });
+    expectAt(words,
+             {
+                 {QStringLiteral("PREFEITURA MUNICIPAL DE CORMAVI"), 41, 11, HeaderTop},
+                 {QStringLiteral("SECRETARIA MUNICIPAL DE EDUCAÇÃO"), 52, 19, HeaderTop},
+                 {QStringLiteral("CNPJ/MF: ") + deployment::departmentTaxNumber(), 64, 25, HeaderTop},
+                 {QStringLiteral("ENCAMINHAMENTO PARA MATRICULA -"), 15, 3},
+                 {QStringLiteral("2026"), 160, 3},
+                 {QStringLiteral("ALUNO SEM CADASTRO"), 49, 13},
+                 {QStringLiteral("Venho através deste encaminhar o(a) aluno(a):"), 8, 30},
+                 {QStringLiteral("JOAO PEDRO DA SILVA"), 8, 36},
+                 {QStringLiteral("nascido(a) em"), 8, 42},
+                 {QStringLiteral("14/03/2019"), 32, 42},
+                 {QStringLiteral("Filho(a) de:"), 57, 42},
+                 {QStringLiteral("MARIA APARECIDA DA SILVA"), 8, 48},
+                 {QStringLiteral("JOSE CARLOS DA SILVA"), 8, 55},
+                 {QStringLiteral("Endereço:"), 8, 61},
+                 {QStringLiteral("RUA DOS IPES, 120"), 26, 61},
+                 {QStringLiteral("Bairro:"), 106, 61},
+                 {QStringLiteral("JARDIM PRIMAVERA"), 117, 61},
+                 {QStringLiteral("Para ser matriculado(a) no:"), 8, 67},
+                 {QStringLiteral("MATERNAL II"), 52, 67},
+                 {QStringLiteral("Na Escola/CMEI:"), 8, 73},
+                 {QStringLiteral("CMEI PEQUENO PRINCIPE"), 37, 73},
+                 {QStringLiteral("Periodo:"), 8, 79},
+                 {QStringLiteral("MATUTINO"), 25, 79},
+                 {QStringLiteral("(64)99901-2233"), 25, 85},
+                 {QStringLiteral("(64)3651-0000"), 25, 91},
+                 {QStringLiteral("Cormavi,"), 19, 129},
+                 {QStringLiteral("_____________________________________________________________"), 37, 152},
+                 {QStringLiteral("Presidente da Comissão de Cadastro e Matricula"), 47, 163},
+                 {QStringLiteral("2025-2027"), 127, 163},
+                 {QStringLiteral("OBS: Em virtude do enfrentamento ao Novo CORONAVÍRUS (COVID), esta "
+                                 "secretaria adota todas as estratégias de"),
+                  4, 197},
+                 {QStringLiteral("segurança estabelecidas pela Sec. M. Saúde, utilizando máscaras, álcool "
+                                 "em gel e higienização do local evitando"),
+                  4, 203},
+                 {QStringLiteral("assim o risco de contágio do COVID 19."), 4, 209},
+                 {QStringLiteral("VÁLIDADE : 01 DIA UTIL"), 134, 213},
+             });
     EXPECT_EQ(countPhrase(words, QStringLiteral("Contato:")), 2);
+    expectPlaceAndDate(words, 19, 129);
     // The president's name is centred in its 113 mm box under the line.
     const QRectF name = findPhrase(words, QStringLiteral("ANTONIA REGINA MOREIRA"));
     ASSERT_FALSE(name.isNull());
@@ -200,14 +218,17 @@ TEST_F(ReferralDocuments, FullReferralHasItsPicturesAndFramedBands)
         double top, height;
         bool framed;
     };
-    for (const BandCase& c : {BandCase{BandType::PageHeader, 10, 39, true}, BandCase{BandType::Title, 49, 220, true},
-                              BandCase{BandType::Detail, 269, 8, true}, BandCase{BandType::PageFooter, 279, 8, false}}) {
+    for (const BandCase& c :
+         {BandCase{BandType::PageHeader, 10, 39, true}, BandCase{BandType::Title, 49, 220, true},
+          BandCase{BandType::Detail, 269, 8, true}, BandCase{BandType::PageFooter, 279, 8, false}}) {
         const auto bands = page.bandsOfType(c.type);
         ASSERT_EQ(bands.size(), 1u) << report::bandTypeName(c.type).toStdString();
-        EXPECT_EQ(bands[0]->rectMm, QRectF(10, c.top, 190, c.height)) << report::bandTypeName(c.type).toStdString();
+        EXPECT_EQ(bands[0]->rectMm, QRectF(10, c.top, 190, c.height))
+            << report::bandTypeName(c.type).toStdString();
         EXPECT_EQ(bands[0]->band->frame().any(), c.framed);
-        if (c.framed)
+        if (c.framed) {
             EXPECT_EQ(bands[0]->band->frame().colour, QColor(Qt::black));
+        }
     }
 }
 
@@ -216,7 +237,9 @@ TEST_F(ReferralDocuments, FullReferralHasItsPicturesAndFramedBands)
 struct PresidentCase
 {
     const char* name;
-    std::function<std::unique_ptr<referral::ReferralDocument>(const MemoryDataSource&, const MemoryDataSource&)> make;
+    std::function<std::unique_ptr<referral::ReferralDocument>(const MemoryDataSource&,
+                                                              const MemoryDataSource&)>
+        make;
 };
 
 class PresidentBlock : public ReferralDocuments, public ::testing::WithParamInterface<PresidentCase>
@@ -228,10 +251,12 @@ TEST_P(PresidentBlock, IsEmptyWithoutAPresidentRowAndTheRestIsUnchanged)
     const auto with = GetParam().make(m_aluno, m_presidente);
     const auto without = GetParam().make(m_aluno, m_noPresident);
     const auto full = exported(*with, QStringLiteral("%1_presidente").arg(QLatin1String(GetParam().name)));
-    const auto empty = exported(*without, QStringLiteral("%1_sem_presidente").arg(QLatin1String(GetParam().name)));
+    const auto empty =
+        exported(*without, QStringLiteral("%1_sem_presidente").arg(QLatin1String(GetParam().name)));
 
-    const QStringList presidentWords = {QStringLiteral("ANTONIA"), QStringLiteral("REGINA"), QStringLiteral("MOREIRA"),
-                                        QStringLiteral("2025-2027"), QStringLiteral("2026")};
+    const QStringList presidentWords = {QStringLiteral("ANTONIA"), QStringLiteral("REGINA"),
+                                        QStringLiteral("MOREIRA"), QStringLiteral("2025-2027"),
+                                        QStringLiteral("2026")};
     std::vector<PdfWord> rest;
     int presidentShown = 0;
     for (const PdfWord& w : full) {
@@ -251,34 +276,34 @@ TEST_P(PresidentBlock, IsEmptyWithoutAPresidentRowAndTheRestIsUnchanged)
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, PresidentBlock,
-    ::testing::Values(
-        PresidentCase{"completo",
-                      [](const MemoryDataSource& a, const MemoryDataSource& p) {
-                          return std::make_unique<TFrm_encaminhamento_vaga>(a, p);
-                      }},
-        PresidentCase{"branco",
-                      [](const MemoryDataSource&, const MemoryDataSource& p) {
-                          return std::make_unique<TFrm_escaminhamento_vaga_branco>(p);
-                      }},
-        PresidentCase{"declaracao",
-                      [](const MemoryDataSource& a, const MemoryDataSource& p) {
-                          return std::make_unique<TFrm_Rel_Declaracao_nao_ha_vagas>(a, p);
-                      }}),
+    ::testing::Values(PresidentCase{"completo",
+                                    [](const MemoryDataSource& a, const MemoryDataSource& p) {
+                                        return std::make_unique<TFrm_encaminhamento_vaga>(a, p);
+                                    }},
+                      PresidentCase{"branco",
+                                    [](const MemoryDataSource&, const MemoryDataSource& p) {
+                                        return std::make_unique<TFrm_escaminhamento_vaga_branco>(p);
+                                    }},
+                      PresidentCase{"declaracao",
+                                    [](const MemoryDataSource& a, const MemoryDataSource& p) {
+                                        return std::make_unique<TFrm_Rel_Declaracao_nao_ha_vagas>(a, p);
+                                    }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReferralDocuments, BlankSheetCarriesOnlyTheFixedParts)
 {
     TFrm_escaminhamento_vaga_branco document(m_presidente);
     const auto words = exported(document, QStringLiteral("encaminhamento_vaga_branco"));
-    expectAt(words, {
-                        {QStringLiteral("ENCAMINHAMENTO PARA MATRICULA -"), 15, 3},
-                        {QStringLiteral("2026"), 158, 3},
-                        {QStringLiteral("ALUNO SEM CADASTRO"), 49, 13},
-                        {QStringLiteral("_____________________________________________________________"), 35, 174},
-                        {QStringLiteral("Presidente da Comissão de Cadastro e Matricula"), 45, 184},
-                        {QStringLiteral("2025-2027"), 124, 184},
-                        {QStringLiteral("assim o risco de contágio do COVID 19."), 4, 209},
-                    });
+    expectAt(words,
+             {
+                 {QStringLiteral("ENCAMINHAMENTO PARA MATRICULA -"), 15, 3},
+                 {QStringLiteral("2026"), 158, 3},
+                 {QStringLiteral("ALUNO SEM CADASTRO"), 49, 13},
+                 {QStringLiteral("_____________________________________________________________"), 35, 174},
+                 {QStringLiteral("Presidente da Comissão de Cadastro e Matricula"), 45, 184},
+                 {QStringLiteral("2025-2027"), 124, 184},
+                 {QStringLiteral("assim o risco de contágio do COVID 19."), 4, 209},
+             });
     const QRectF name = findPhrase(words, QStringLiteral("ANTONIA REGINA MOREIRA"));
     EXPECT_NEAR(centreOf(name), Left + 35 + 113 / 2.0, Tolerance);
     EXPECT_NEAR(name.top(), TitleTop + 180, Tolerance);
@@ -309,7 +334,7 @@ TEST_F(ReferralDocuments, FilledInReferralFallsBetweenTheBlankSheetsHeadingAndSi
     for (const auto& item : sheet.pages[0].items) {
         const QRectF r = item.rectMm;
         sheetItems.push_back(r);
-        if (item.item->kind != report::ItemKind::Text || r.top() < TitleTop)
+        if (item.item->kind != report::ItemKind::Text || r.top() < TitleTop || r.top() > TitleTop + 220)
             continue;
         if (r.top() < TitleTop + 22)
             headingBottom = std::max(headingBottom, r.bottom());
@@ -340,8 +365,9 @@ TEST_F(ReferralDocuments, FilledInReferralFallsBetweenTheBlankSheetsHeadingAndSi
     EXPECT_EQ(validity, 1);
 
     for (const auto& band : top.pages[0].bands)
-        if (band.band->frame().any())
+        if (band.band->frame().any()) {
             EXPECT_EQ(band.band->frame().colour, QColor(255, 251, 240));
+        }
 
     const auto words = exported(filled, QStringLiteral("encaminhamento_vaga_preenchido"));
     expectAt(words, {
@@ -355,8 +381,8 @@ TEST_F(ReferralDocuments, FilledInReferralFallsBetweenTheBlankSheetsHeadingAndSi
                         {QStringLiteral("(64)99901-2233"), 26, 85},
                         {QStringLiteral("(64)3651-0000"), 26, 91},
                         {QStringLiteral("Cormavi,"), 19, 129},
-                        {today(), 30, 129},
                     });
+    expectPlaceAndDate(words, 19, 129);
     // No letterhead, no heading and no page number.
     EXPECT_EQ(countPhrase(words, QStringLiteral("ENCAMINHAMENTO")), 0);
     EXPECT_EQ(countPhrase(words, QStringLiteral("1")), 0);
@@ -378,7 +404,6 @@ TEST_F(ReferralDocuments, WaitingListWrapsALongRemarkInItsBoxAndIsMarkedWithoutV
                         {QStringLiteral("JOSE CARLOS DA SILVA"), 42, 51},
                         {QStringLiteral("RUA DOS IPES, 120"), 27, 58},
                         {QStringLiteral("JARDIM PRIMAVERA"), 119, 58},
-                        {QStringLiteral("MATERNAL II"), 53, 65},
                         {QStringLiteral("CMEI PEQUENO PRINCIPE"), 38, 71},
                         {QStringLiteral("Turno:"), 10, 77},
                         {QStringLiteral("MATUTINO"), 25, 77},
@@ -387,9 +412,9 @@ TEST_F(ReferralDocuments, WaitingListWrapsALongRemarkInItsBoxAndIsMarkedWithoutV
                         {QStringLiteral("Observação:"), 10, 95},
                         {QStringLiteral("MAE TRABALHA"), 31, 95},
                         {QStringLiteral("Cormavi,"), 130, 150},
-                        {today(), 141, 150},
                         {QStringLiteral("SEM VALOR"), 141, 162},
                     });
+    expectPlaceAndDate(words, 130, 150);
     // Every word of the remark inside its 134 x 34 mm box, on more than one line, in order.
     const QRectF box(Left + 31, TitleTop + 95, 134, 34);
     const QStringList remark = LongRemark.split(QLatin1Char(' '));
@@ -401,13 +426,20 @@ TEST_F(ReferralDocuments, WaitingListWrapsALongRemarkInItsBoxAndIsMarkedWithoutV
     for (qsizetype k = 0; k < remark.size(); ++k) {
         const PdfWord& w = words[first + size_t(k)];
         EXPECT_EQ(w.text, remark[k]);
-        EXPECT_TRUE(box.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(w.rectMm)) << w.text.toStdString();
+        EXPECT_TRUE(box.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(w.rectMm))
+            << w.text.toStdString();
         lineTops.insert(std::round(w.rectMm.top() * 10) / 10);
     }
     EXPECT_GE(lineTops.size(), 3u);
     // "SEM VALOR" under the date; the remark is underlined bold like every data item here.
     EXPECT_GT(findPhrase(words, QStringLiteral("SEM VALOR")).top(), findPhrase(words, today()).bottom());
     const ReportLayout layout = document.QuickRep1().layout();
+    // The label ends a little past 53 mm, so the grade is glued to it in the PDF's words.
+    const auto* grade = layout.pages[0].findNamed(QStringLiteral("NOMES_SERIES"));
+    ASSERT_NE(grade, nullptr);
+    EXPECT_EQ(grade->text(), QStringLiteral("MATERNAL II"));
+    EXPECT_EQ(grade->rectMm.topLeft(), QPointF(Left + 53, TitleTop + 65));
+    EXPECT_EQ(countPhrase(words, QStringLiteral("II")), 1);
     const auto* obs = layout.pages[0].findNamed(QStringLiteral("OBS"));
     ASSERT_NE(obs, nullptr);
     EXPECT_TRUE(obs->item->font.bold && obs->item->font.underline);
@@ -419,26 +451,29 @@ TEST_F(ReferralDocuments, DeclarationNamesTheSchoolTwice)
 {
     TFrm_Rel_Declaracao_nao_ha_vagas document(m_aluno, m_presidente);
     const auto words = exported(document, QStringLiteral("rel_declaracao_nao_ha_vagas"));
-    expectAt(words, {
-                        {QStringLiteral("Declaramos pelos devidos fins que não consta vaga para o"), 8, 20},
-                        {QStringLiteral("no sistema de vagas informado pelas escolas mais próxima da sua residência"), 9, 30},
-                        {QStringLiteral("Endereço:"), 9, 40},
-                        {QStringLiteral("RUA DOS IPES, 120"), 30, 40},
-                        {QStringLiteral("Bairro:"), 9, 51},
-                        {QStringLiteral("JARDIM PRIMAVERA"), 30, 51},
-                        {QStringLiteral("Obs: As escolas informaram que não há vagas disponíveis."), 9, 66},
-                        {QStringLiteral("Nome do Aluno"), 8, 85},
-                        {QStringLiteral("JOAO PEDRO DA SILVA"), 39, 85},
-                        {QStringLiteral("Nome Mãe:"), 8, 92},
-                        {QStringLiteral("MARIA APARECIDA DA SILVA"), 39, 92},
-                        {QStringLiteral("Nome Pai:"), 9, 98},
-                        {QStringLiteral("JOSE CARLOS DA SILVA"), 39, 99},
-                        {QStringLiteral("Cormavi,"), 19, 129},
-                        {today(), 30, 129},
-                        {QStringLiteral("Presidente da Comissão de Cadastro e Matricula"), 47, 163},
-                        {QStringLiteral("2025-2027"), 127, 163},
-                        {QStringLiteral("assim o risco de contágio do COVID 19."), 4, 209},
-                    });
+    expectAt(
+        words,
+        {
+            {QStringLiteral("Declaramos pelos devidos fins que não consta vaga para o"), 8, 20},
+            {QStringLiteral("no sistema de vagas informado pelas escolas mais próxima da sua residência"), 9,
+             30},
+            {QStringLiteral("Endereço:"), 9, 40},
+            {QStringLiteral("RUA DOS IPES, 120"), 30, 40},
+            {QStringLiteral("Bairro:"), 9, 51},
+            {QStringLiteral("JARDIM PRIMAVERA"), 30, 51},
+            {QStringLiteral("Obs: As escolas informaram que não há vagas disponíveis."), 9, 66},
+            {QStringLiteral("Nome do Aluno"), 8, 85},
+            {QStringLiteral("JOAO PEDRO DA SILVA"), 39, 85},
+            {QStringLiteral("Nome Mãe:"), 8, 92},
+            {QStringLiteral("MARIA APARECIDA DA SILVA"), 39, 92},
+            {QStringLiteral("Nome Pai:"), 9, 98},
+            {QStringLiteral("JOSE CARLOS DA SILVA"), 39, 99},
+            {QStringLiteral("Cormavi,"), 19, 129},
+            {QStringLiteral("Presidente da Comissão de Cadastro e Matricula"), 47, 163},
+            {QStringLiteral("2025-2027"), 127, 163},
+            {QStringLiteral("assim o risco de contágio do COVID 19."), 4, 209},
+        });
+    expectPlaceAndDate(words, 19, 129);
     ASSERT_EQ(countPhrase(words, QStringLiteral("CMEI PEQUENO PRINCIPE")), 2);
     const QRectF first = findPhrase(words, QStringLiteral("CMEI PEQUENO PRINCIPE"), 1, 0);
     const QRectF second = findPhrase(words, QStringLiteral("CMEI PEQUENO PRINCIPE"), 1, 1);
@@ -473,8 +508,9 @@ TEST_F(ReferralDocuments, DocumentsNeededSheetPutsTwelveSlipsOnOnePage)
         EXPECT_NEAR(strip.rectMm.top(), 10 + tops[i], 1e-9);
         EXPECT_NEAR(strip.rectMm.width(), 716 * 25.4 / 96, 0.05);
         EXPECT_NEAR(strip.rectMm.height(), 216 * 25.4 / 96, 0.05);
-        if (i > 0) // one under the other, never overlapping
+        if (i > 0) { // one under the other, the next 2 mm over the last's white edge at most
             EXPECT_GE(strip.rectMm.top(), page.items[i - 1].rectMm.bottom() - 2.3);
+        }
     }
     EXPECT_NEAR(page.items[3].rectMm.bottom() - page.bands[0].rectMm.bottom(), 3.2, 0.1);
     const auto words = exported(document, QStringLiteral("rel_doc_necessario_matricula"));

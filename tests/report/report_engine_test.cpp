@@ -144,7 +144,8 @@ TEST_F(ReportEngine, BandsWithoutDetailSourcePrintOnceAndReadTheCurrentRow)
     Band& title = report.addBand(BandType::Title, 50);
     title.addField({8, 10}, &aluno, QStringLiteral("NOME"), boldFont(10));
     title.addField({8, 20}, &none, QStringLiteral("NOME"), boldFont(10)).named(QStringLiteral("vazio"));
-    title.addField({8, 30}, &aluno, QStringLiteral("ESCOLA"), boldFont(10)).withPrefix(QStringLiteral("Escola: "));
+    title.addField({8, 30}, &aluno, QStringLiteral("ESCOLA"), boldFont(10))
+        .withPrefix(QStringLiteral("Escola: "));
     report.addBand(BandType::Detail, 8).setFrame(Frame::all());
 
     const ReportLayout layout = report.layout();
@@ -253,8 +254,12 @@ TEST_F(ReportEngine, AlignmentPlacesTheLineInsideAFixedBox)
 {
     Report report;
     Band& title = report.addBand(BandType::Title, 50);
-    title.addLabel({37, 0}, QStringLiteral("JOSE DA SILVA"), boldFont(10)).cutTo(113).aligned(Qt::AlignHCenter);
-    title.addLabel({37, 10}, QStringLiteral("JOSE DA SILVA"), boldFont(10)).cutTo(113).aligned(Qt::AlignRight);
+    title.addLabel({37, 0}, QStringLiteral("JOSE DA SILVA"), boldFont(10))
+        .cutTo(113)
+        .aligned(Qt::AlignHCenter);
+    title.addLabel({37, 10}, QStringLiteral("JOSE DA SILVA"), boldFont(10))
+        .cutTo(113)
+        .aligned(Qt::AlignRight);
 
     const ReportLayout layout = report.layout();
     const auto& items = layout.pages[0].items;

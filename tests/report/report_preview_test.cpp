@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,8 @@ protected:
         for (int i = 1; i <= 90; ++i)
             rows.append({{QStringLiteral("NOME"), QStringLiteral("Linha %1").arg(i)}});
         m_source = MemoryDataSource(rows);
-        m_report.addBand(BandType::PageHeader, 20).addLabel({5, 5}, QStringLiteral("CABECALHO"), boldFont(14));
+        m_report.addBand(BandType::PageHeader, 20)
+            .addLabel({5, 5}, QStringLiteral("CABECALHO"), boldFont(14));
         Band& detail = m_report.addBand(BandType::Detail, 6);
         detail.setDetailSource(&m_source);
         detail.addField({3, 1}, &m_source, QStringLiteral("NOME"), regularFont(9));
@@ -138,11 +140,44 @@ TEST_F(Preview, SaveFailureIsReportedToTheCaller)
 {
     ReportPreview preview(m_report);
     QSignalSpy failed(&preview, &ReportPreview::saveFailed);
-    preview.setFileChooser([&](QWidget*, const QString&) { return path(QStringLiteral("nao/existe/x.pdf")); });
+    preview.setFileChooser(
+        [&](QWidget*, const QString&) { return path(QStringLiteral("nao/existe/x.pdf")); });
 
     EXPECT_FALSE(preview.save());
     ASSERT_EQ(failed.count(), 1);
     EXPECT_FALSE(failed.at(0).at(0).toString().isEmpty());
+}
+
+TEST_F(Preview, SaveFailureGoesToTheApplicationsHandlerWhenOneIsSet)
+{
+    QString reported;
+    QWidget* from = nullptr;
+    ReportPreview::setSaveErrorHandler([&](QWidget* preview, const QString& message) {
+        from = preview;
+        reported = message;
+    });
+    ReportPreview::setDefaultFileChooser(
+        [&](QWidget*, const QString&) { return path(QStringLiteral("nao/existe.pdf")); });
+    ReportPreview preview(m_report);
+    EXPECT_FALSE(preview.save());
+    ReportPreview::setSaveErrorHandler({});
+    ReportPreview::setDefaultFileChooser({});
+    EXPECT_EQ(from, &preview);
+    EXPECT_FALSE(reported.isEmpty());
+}
+
+TEST_F(Preview, DocumentPreviewIsModalAndClosesThroughItsCloseCommand)
+{
+    // The preview of Report::preview runs its own loop; close it from inside that loop.
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<ReportPreview*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        seen = preview->isModal() && preview->fitsWholePage();
+        preview->findChild<QAction*>(QStringLiteral("actClose"))->trigger();
+    });
+    m_report.preview(nullptr);
+    EXPECT_TRUE(seen);
 }
 
 TEST_F(Preview, PrintsThePagesChosenInThePrintDialog)
