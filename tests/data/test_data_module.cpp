@@ -288,6 +288,18 @@ TEST(DataModuleServer, HostnameAndDatabaseCombine)
         module.cds_cad_cronograma_escolar->open();
         EXPECT_EQ(module.cds_cad_cronograma_escolar->recordCount(), 1);
     }
+    QFile file(dir.filePath(QStringLiteral("config.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(configs[0].arg(server->hostname, path, QStringLiteral("wrong")).toUtf8());
+    file.close();
+    Tdm refused;
+    refused.setConfigPath(file.fileName());
+    try {
+        refused.start();
+        ADD_FAILURE() << "a wrong password was accepted";
+    } catch (const fb::Error& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("password"), Qt::CaseInsensitive)) << e.what();
+    }
     QFile::remove(path);
 }
 
