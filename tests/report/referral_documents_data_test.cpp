@@ -1,13 +1,9 @@
 // The documents read the data module's datasets as they stand.
-#include "data/DemoDatabase.h"
 #include "data/U_datamodulo.h"
-#include "platform/firebird/FbConnection.h"
 #include "platform/report/DataSetSource.h"
 #include "platform/report/Report.h"
 #include "referral/U_encaminhamento_vaga.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "tests/support/DemoDataModule.h"
 
 #include <gtest/gtest.h>
 
@@ -16,28 +12,7 @@ namespace {
 class DocumentsOnDatasets : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        const QString path = dir.filePath(QStringLiteral("demo.fdb"));
-        createSchemaDatabase(path, QStringLiteral("SYSDBA"), QString());
-        fb::Connection connection;
-        connection.attach({QString(), path, QStringLiteral("SYSDBA"), QString(), {}});
-        loadDemoData(connection, QDate(2026, 12, 11));
-        connection.detach();
-        QFile config(dir.filePath(QStringLiteral("config.ini")));
-        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QStringLiteral("[CONFIG]\nDATABASE=%1\nUSER_NAME=SYSDBA\n").arg(path).toUtf8());
-        config.close();
-        dm = new Tdm;
-        dm->setConfigPath(config.fileName());
-        dm->start();
-    }
-    void TearDown() override
-    {
-        delete dm;
-        dm = nullptr;
-    }
-    QTemporaryDir dir;
+    testing_support::DemoDataModule data;
 };
 
 bool printed(const report::ReportLayout& layout, const QString& text)
