@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/dataset/ClientDataSet.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
@@ -8,7 +10,6 @@
 
 namespace ds {
 
-class ClientDataSet;
 
 // Grids show a client dataset's visible rows through this model; it reads cells on demand.
 class DataSetModel final : public QAbstractTableModel
