@@ -4,6 +4,11 @@
 #include "platform/dialogs/DialogService.h"
 #include "platform/firebird/FbConnection.h"
 #include "platform/system/Locale.h"
+#include "shell/U_Suporte.h"
+#include "shell/U_login.h"
+#include "shell/U_menu.h"
+#include "shell/U_principal.h"
+#include "shell/U_rh.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -54,10 +59,16 @@ int runQuenara(QApplication& app)
     // The long-lived objects, in the order they are created; each window of a later screen
     // is one line here.
     const std::vector<StartStep> steps = {
+        {"FrmLogin", [] { FrmLogin = new TFrmLogin; }},
         {"dm", [] {
              dm = new Tdm(qApp);
              dm->start();
          }},
+        {"Frm_Menu", [] { Frm_Menu = new TFrm_Menu; }},
+        {"FrmPrincipal", [] { FrmPrincipal = new TFrmPrincipal; }},
+        {"Frm_RH", [] { Frm_RH = new TFrm_RH; }},
+        {"Frm_Suporte", [] { Frm_Suporte = new TFrm_Suporte; }},
+        {"show FrmLogin", [] { FrmLogin->show(); }},
     };
     for (const StartStep& step : steps) {
         try {
