@@ -3,6 +3,7 @@
 #include "data/U_datamodulo.h"
 #include "platform/dialogs/DialogService.h"
 #include "platform/firebird/FbConnection.h"
+#include "platform/report/ReportPreview.h"
 #include "platform/system/Locale.h"
 #include "shell/U_Suporte.h"
 #include "shell/U_login.h"
@@ -39,6 +40,22 @@ void applyVisualStyle(QApplication& app)
     app.setPalette(palette);
 }
 
+void destroyLongLived()
+{
+    delete Frm_Suporte;
+    Frm_Suporte = nullptr;
+    delete Frm_RH;
+    Frm_RH = nullptr;
+    delete FrmPrincipal;
+    FrmPrincipal = nullptr;
+    delete Frm_Menu;
+    Frm_Menu = nullptr;
+    delete dm;
+    dm = nullptr;
+    delete FrmLogin;
+    FrmLogin = nullptr;
+}
+
 struct StartStep
 {
     const char* name;
@@ -52,8 +69,11 @@ int runQuenara(QApplication& app)
     app.setApplicationName(QStringLiteral("Quenara"));
     app.setApplicationVersion(QStringLiteral(QUENARA_VERSION));
     sys::applyBrazilianLocale(app);
+    // The windows refuse to close, so end the loop itself when the engine stops on a signal.
     fb::Connection::onEngineShutdown(
-        [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
+        [] { QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection); });
+    report::ReportPreview::setSaveErrorHandler(
+        [](QWidget* parent, const QString& message) { dlg::showError(parent, message); });
     applyVisualStyle(app);
 
     // The long-lived objects, in the order they are created; each window of a later screen
@@ -76,13 +96,11 @@ int runQuenara(QApplication& app)
         } catch (const std::exception& error) {
             // nothing is shown yet: report and end before any window appears
             dlg::showError(nullptr, QString::fromUtf8(error.what()));
-            fb::Connection::shutdownEngine();
+            destroyLongLived();
             return 1;
         }
     }
     const int result = app.exec();
-    delete dm;
-    dm = nullptr;
-    fb::Connection::shutdownEngine();
+    destroyLongLived();
     return result;
 }

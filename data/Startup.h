@@ -3,5 +3,6 @@
 class QApplication;
 
 // The program's start: visual style, locale, the long-lived objects in their fixed order,
-// then the event loop. Returns the program's exit code.
+// then the event loop; the long-lived objects are gone again when it returns. Returns the
+// program's exit code.
 int runQuenara(QApplication& app);

@@ -1,5 +1,7 @@
 #include "shell/U_Suporte.h"
 
+#include "registers/U_cad_cidades.h"
+#include "registers/U_cad_presidente.h"
 #include "shell/MenuEntry.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenOpener.h"
@@ -21,9 +23,9 @@ namespace {
 const shell::OpenerTable& screens()
 {
     static const shell::OpenerTable table = {
-        {QStringLiteral("Presidente1"), {}},                  // TFrm_Cad_Presidente
+        {QStringLiteral("Presidente1"), shell::modal<TFrm_Cad_Presidente>()},
         {QStringLiteral("Usuario1"), {}},                     // TFrmCadUsuario
-        {QStringLiteral("Cidade1"), {}},                      // TFrm_Cad_Cidade
+        {QStringLiteral("Cidade1"), shell::modal<TFrm_Cad_Cidade>()},
         {QStringLiteral("Atendimento1"), {}},                 // TFrm_Atendimento_Geral
         {QStringLiteral("CronogramadeCadastroEscolar1"), {}}, // TFrm_Cad_Cronograma_Escolar
         {QStringLiteral("REDE1"), shell::modal<TFrm_rede>()},

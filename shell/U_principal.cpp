@@ -1,7 +1,15 @@
 #include "shell/U_principal.h"
 
 #include "common/Deployment.h"
+#include "data/U_datamodulo.h"
 #include "platform/dialogs/DialogService.h"
+#include "platform/dialogs/ErrorReport.h"
+#include "platform/report/DataSetSource.h"
+#include "referral/U_encaminhamento_vaga_branco.h"
+#include "referral/U_rel_doc_necessario_matricula.h"
+#include "registers/U_cad_escola.h"
+#include "registers/U_cad_serie.h"
+#include "registers/U_cad_turno.h"
 #include "platform/system/DesktopActions.h"
 #include "shell/AccessCheck.h"
 #include "shell/MenuEntry.h"
@@ -25,6 +33,26 @@ TFrmPrincipal* FrmPrincipal = nullptr;
 
 namespace {
 
+// The blank sheet opens the presidents itself: its signature block prints the current one.
+void previewBlankSheet(QWidget* owner)
+{
+    dlg::guarded(owner, [owner] {
+        dm->sqlpresidente->open();
+        dm->cdspresidente->open();
+        const report::DataSetSource presidente(*dm->cdspresidente);
+        TFrm_escaminhamento_vaga_branco document(presidente, owner);
+        document.preview(owner);
+    });
+}
+
+void previewDocumentsSheet(QWidget* owner)
+{
+    dlg::guarded(owner, [owner] {
+        TFrm_Rel_Doc_Necessario_Matri document(owner);
+        document.preview(owner);
+    });
+}
+
 // What each entry opens. An empty opener keeps the entry inert until its screen exists.
 const shell::OpenerTable& screens()
 {
@@ -32,13 +60,13 @@ const shell::OpenerTable& screens()
         {QStringLiteral("Encaminhamento1"), {}},           // TFrm_Cad_Aluno
         {QStringLiteral("Atendimento1"), {}},              // TFrm_Cad_Atendimento
         {QStringLiteral("Agendamento1"), {}},              // TForm_Agenda
-        {QStringLiteral("Escola1"), {}},                   // TFrm_Cad_Escola
-        {QStringLiteral("Turno1"), {}},                    // TFrm_Cad_Turno
-        {QStringLiteral("Serie1"), {}},                    // TFrm_Cad_Serie
+        {QStringLiteral("Escola1"), shell::modal<TFrm_Cad_Escola>()},
+        {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
+        {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},
         {QStringLiteral("Vagas1"), {}},                    // TFrm_Cad_Vagas
         {QStringLiteral("Pesquisas1"), {}},                // TFrm_Pesquisas
-        {QStringLiteral("FolhaparaAssinar1"), {}},         // preview of TFrm_escaminhamento_vaga_branco
-        {QStringLiteral("DocumentosparaMatricular1"), {}}, // preview of TFrm_Rel_Doc_Necessario_Matri
+        {QStringLiteral("FolhaparaAssinar1"), previewBlankSheet},
+        {QStringLiteral("DocumentosparaMatricular1"), previewDocumentsSheet},
         {QStringLiteral("PesquisarEscolas1"), {}},         // TFrm_Pesquisa_Escolas
         {QStringLiteral("REDE1"), shell::modal<TFrm_rede>()},
         {QStringLiteral("Whatsapp1"), shell::modal<TFrm_Whats>()},

@@ -1,5 +1,8 @@
 #include "shell/U_tela_escola.h"
 
+#include "registers/U_cad_escola.h"
+#include "registers/U_cad_serie.h"
+#include "registers/U_cad_turno.h"
 #include "shell/MenuEntry.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenOpener.h"
@@ -18,9 +21,9 @@ const shell::OpenerTable& screens()
 {
     static const shell::OpenerTable table = {
         {QStringLiteral("Alunos1"), {}},                       // TFrm_Cad_Escolar_Anual
-        {QStringLiteral("Escolas1"), {}},                      // TFrm_Cad_Escola
-        {QStringLiteral("Serie1"), {}},                        // TFrm_Cad_Serie
-        {QStringLiteral("Turno1"), {}},                        // TFrm_Cad_Turno
+        {QStringLiteral("Escolas1"), shell::modal<TFrm_Cad_Escola>()},
+        {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},
+        {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
         {QStringLiteral("Vagas1"), {}},                        // TFrm_Cad_Vagas
         {QStringLiteral("Colaborador1"), {}},                  // TFrm_Cad_Colaborador
         {QStringLiteral("PesquiarFiltro1"), {}},               // TFrm_Pesq_Escolar_Anual_Filtro
