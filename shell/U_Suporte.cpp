@@ -1,7 +1,9 @@
 #include "shell/U_Suporte.h"
 
 #include "registers/U_cad_cidades.h"
+#include "registers/U_cad_cronograma_escolar.h"
 #include "registers/U_cad_presidente.h"
+#include "registers/U_cadusuario.h"
 #include "shell/MenuEntry.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenOpener.h"
@@ -24,10 +26,10 @@ const shell::OpenerTable& screens()
 {
     static const shell::OpenerTable table = {
         {QStringLiteral("Presidente1"), shell::modal<TFrm_Cad_Presidente>()},
-        {QStringLiteral("Usuario1"), {}},                     // TFrmCadUsuario
+        {QStringLiteral("Usuario1"), shell::modal<TFrmCadUsuario>()},
         {QStringLiteral("Cidade1"), shell::modal<TFrm_Cad_Cidade>()},
         {QStringLiteral("Atendimento1"), {}},                 // TFrm_Atendimento_Geral
-        {QStringLiteral("CronogramadeCadastroEscolar1"), {}}, // TFrm_Cad_Cronograma_Escolar
+        {QStringLiteral("CronogramadeCadastroEscolar1"), shell::modal<TFrm_Cad_Cronograma_Escolar>()},
         {QStringLiteral("REDE1"), shell::modal<TFrm_rede>()},
     };
     return table;

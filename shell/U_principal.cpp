@@ -5,12 +5,13 @@
 #include "platform/dialogs/DialogService.h"
 #include "platform/dialogs/ErrorReport.h"
 #include "platform/report/DataSetSource.h"
+#include "platform/system/DesktopActions.h"
 #include "referral/U_encaminhamento_vaga_branco.h"
 #include "referral/U_rel_doc_necessario_matricula.h"
+#include "registers/U_agendamento.h"
 #include "registers/U_cad_escola.h"
 #include "registers/U_cad_serie.h"
 #include "registers/U_cad_turno.h"
-#include "platform/system/DesktopActions.h"
 #include "shell/AccessCheck.h"
 #include "shell/MenuEntry.h"
 #include "shell/PictureButton.h"
@@ -59,7 +60,7 @@ const shell::OpenerTable& screens()
     static const shell::OpenerTable table = {
         {QStringLiteral("Encaminhamento1"), {}},           // TFrm_Cad_Aluno
         {QStringLiteral("Atendimento1"), {}},              // TFrm_Cad_Atendimento
-        {QStringLiteral("Agendamento1"), {}},              // TForm_Agenda
+        {QStringLiteral("Agendamento1"), shell::modal<TForm_Agenda>()},
         {QStringLiteral("Escola1"), shell::modal<TFrm_Cad_Escola>()},
         {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
         {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},

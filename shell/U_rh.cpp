@@ -1,5 +1,7 @@
 #include "shell/U_rh.h"
 
+#include "registers/U_Cad_Funcionario.h"
+#include "registers/U_agendamento.h"
 #include "shell/MenuEntry.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenOpener.h"
@@ -22,8 +24,8 @@ namespace {
 const shell::OpenerTable& screens()
 {
     static const shell::OpenerTable table = {
-        {QStringLiteral("Funcionarios1"), {}}, // TFrm_Cad_Funcionario
-        {QStringLiteral("Agendamento1"), {}},  // TForm_Agenda
+        {QStringLiteral("Funcionarios1"), shell::modal<TFrm_Cad_Funcionario>()},
+        {QStringLiteral("Agendamento1"), shell::modal<TForm_Agenda>()},
         {QStringLiteral("WhatsAPP1"), shell::modal<TFrm_Whats>()},
     };
     return table;

@@ -1,5 +1,7 @@
 #include "shell/U_tela_escola.h"
 
+#include "registers/U_Cad_Colaborador.h"
+#include "registers/U_cad_cronograma_escolar.h"
 #include "registers/U_cad_escola.h"
 #include "registers/U_cad_serie.h"
 #include "registers/U_cad_turno.h"
@@ -25,9 +27,9 @@ const shell::OpenerTable& screens()
         {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},
         {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
         {QStringLiteral("Vagas1"), {}},                        // TFrm_Cad_Vagas
-        {QStringLiteral("Colaborador1"), {}},                  // TFrm_Cad_Colaborador
+        {QStringLiteral("Colaborador1"), shell::modal<TFrm_Cad_Colaborador>()},
         {QStringLiteral("PesquiarFiltro1"), {}},               // TFrm_Pesq_Escolar_Anual_Filtro
-        {QStringLiteral("CronogramadeCadastroEscolar1"), {}},  // TFrm_Cad_Cronograma_Escolar
+        {QStringLiteral("CronogramadeCadastroEscolar1"), shell::modal<TFrm_Cad_Cronograma_Escolar>()},
     };
     return table;
 }
