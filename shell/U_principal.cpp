@@ -6,8 +6,11 @@
 #include "platform/dialogs/ErrorReport.h"
 #include "platform/report/DataSetSource.h"
 #include "platform/system/DesktopActions.h"
+#include "referral/U_Cad_Alunos.h"
 #include "referral/U_encaminhamento_vaga_branco.h"
+#include "referral/U_pesquisa_escolas.h"
 #include "referral/U_rel_doc_necessario_matricula.h"
+#include "referral/U_vagas.h"
 #include "registers/U_agendamento.h"
 #include "registers/U_cad_escola.h"
 #include "registers/U_cad_serie.h"
@@ -58,17 +61,17 @@ void previewDocumentsSheet(QWidget* owner)
 const shell::OpenerTable& screens()
 {
     static const shell::OpenerTable table = {
-        {QStringLiteral("Encaminhamento1"), {}},           // TFrm_Cad_Aluno
+        {QStringLiteral("Encaminhamento1"), shell::modal<TFrm_Cad_Aluno>()},
         {QStringLiteral("Atendimento1"), {}},              // TFrm_Cad_Atendimento
         {QStringLiteral("Agendamento1"), shell::modal<TForm_Agenda>()},
         {QStringLiteral("Escola1"), shell::modal<TFrm_Cad_Escola>()},
         {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
         {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},
-        {QStringLiteral("Vagas1"), {}},                    // TFrm_Cad_Vagas
+        {QStringLiteral("Vagas1"), shell::modal<TFrm_Cad_Vagas>()},
         {QStringLiteral("Pesquisas1"), {}},                // TFrm_Pesquisas
         {QStringLiteral("FolhaparaAssinar1"), previewBlankSheet},
         {QStringLiteral("DocumentosparaMatricular1"), previewDocumentsSheet},
-        {QStringLiteral("PesquisarEscolas1"), {}},         // TFrm_Pesquisa_Escolas
+        {QStringLiteral("PesquisarEscolas1"), shell::modal<TFrm_Pesquisa_Escolas>()},
         {QStringLiteral("REDE1"), shell::modal<TFrm_rede>()},
         {QStringLiteral("Whatsapp1"), shell::modal<TFrm_Whats>()},
     };

@@ -1,5 +1,6 @@
 #include "shell/U_tela_escola.h"
 
+#include "referral/U_vagas.h"
 #include "registers/U_Cad_Colaborador.h"
 #include "registers/U_cad_cronograma_escolar.h"
 #include "registers/U_cad_escola.h"
@@ -26,7 +27,7 @@ const shell::OpenerTable& screens()
         {QStringLiteral("Escolas1"), shell::modal<TFrm_Cad_Escola>()},
         {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},
         {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
-        {QStringLiteral("Vagas1"), {}},                        // TFrm_Cad_Vagas
+        {QStringLiteral("Vagas1"), shell::modal<TFrm_Cad_Vagas>()},
         {QStringLiteral("Colaborador1"), shell::modal<TFrm_Cad_Colaborador>()},
         {QStringLiteral("PesquiarFiltro1"), {}},               // TFrm_Pesq_Escolar_Anual_Filtro
         {QStringLiteral("CronogramadeCadastroEscolar1"), shell::modal<TFrm_Cad_Cronograma_Escolar>()},

@@ -71,7 +71,7 @@ void Connection::attach(const AttachParams& params)
     detach();
     const QByteArray target = attachString(params).toUtf8();
     if (target.isEmpty())
-        throw Error(QStringLiteral("No database path given: DATABASE is missing or empty in config.ini"));
+        throw Error(QStringLiteral("Banco de dados não informado: a chave DATABASE do config.ini está vazia ou ausente"));
     Firebird::IXpbBuilder* dpb = newDpb();
     try {
         insertString(dpb, isc_dpb_user_name, params.userName);
