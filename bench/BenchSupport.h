@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -17,6 +18,22 @@ inline double msSince(Clock::time_point start)
 }
 
 size_t heapInUse();
+
+// The fastest of several runs, in milliseconds.
+template <typename F> double bestOf(int runs, F&& run)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = Clock::now();
+        run();
+        best = std::min(best, msSince(start));
+    }
+    return best;
+}
+
+// Every request through the client layer with each value touched and nothing kept: the
+// baseline that opening a dataset is measured against.
+double rawFetch(const QString& path);
 
 // "<name>: <value> <unit> (ratio <r>)"; the ratio only when there is a baseline.
 void report(const char* name, double value, const char* unit, double baseline = 0);

@@ -4,8 +4,6 @@
 #include "data/U_datamodulo.h"
 #include "platform/dialogs/DialogService.h"
 #include "platform/firebird/FbConnection.h"
-#include "platform/firebird/FbStatement.h"
-#include "platform/firebird/FbTransaction.h"
 #include "referral/U_Cad_Alunos.h"
 
 #include <QApplication>
@@ -23,17 +21,6 @@ namespace {
 
 constexpr int kRows = 100000;
 
-template <typename F> double bestOf(int runs, F&& run)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        run();
-        best = std::min(best, msSince(start));
-    }
-    return best;
-}
-
 // A box would wait for a user; the benchmark counts them instead.
 class CountingDialogs final : public dlg::DialogService
 {
@@ -44,42 +31,6 @@ public:
         return request.defaultButton;
     }
 };
-
-// Every row through the same client layer, every value touched, nothing kept.
-double rawFetch(const QString& path)
-{
-    fb::Connection connection;
-    connection.attach({QString(), path, QStringLiteral("SYSDBA"), QString(), {}});
-    return bestOf(3, [&] {
-        fb::Transaction tx = connection.startTransaction();
-        fb::Statement st(tx, QStringLiteral("select * from ENCAMINHAMENTO"));
-        st.open();
-        qint64 sink = 0;
-        const auto& columns = st.columns();
-        while (st.next()) {
-            for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-                if (st.isNull(c))
-                    continue;
-                switch (columns[static_cast<size_t>(c)].type) {
-                case fb::ColumnType::Text:
-                case fb::ColumnType::FixedText:
-                    sink += st.textBytes(c).size();
-                    break;
-                case fb::ColumnType::Date:
-                    sink += st.julianDay(c);
-                    break;
-                default:
-                    sink += st.integer(c);
-                    break;
-                }
-            }
-        }
-        st.close();
-        tx.commit();
-        if (sink == 42)
-            std::puts("");
-    });
-}
 
 } // namespace
 

@@ -40,6 +40,14 @@ void applyVisualStyle(QApplication& app)
     app.setPalette(palette);
 }
 
+struct StartStep
+{
+    const char* name;
+    std::function<void()> create;
+};
+
+} // namespace
+
 void destroyLongLived()
 {
     delete Frm_Suporte;
@@ -55,14 +63,6 @@ void destroyLongLived()
     delete FrmLogin;
     FrmLogin = nullptr;
 }
-
-struct StartStep
-{
-    const char* name;
-    std::function<void()> create;
-};
-
-} // namespace
 
 int runQuenara(QApplication& app)
 {

@@ -1,5 +1,7 @@
 #include "tests/shell/ShellFixture.h"
 
+#include "data/Startup.h"
+
 #include "data/DemoDatabase.h"
 #include "data/U_datamodulo.h"
 #include "platform/firebird/FbConnection.h"
@@ -79,19 +81,8 @@ void ShellTest::SetUp()
 
 void ShellTest::TearDown()
 {
-    delete Frm_Suporte;
-    Frm_Suporte = nullptr;
-    delete Frm_RH;
-    Frm_RH = nullptr;
-    delete FrmPrincipal;
-    FrmPrincipal = nullptr;
-    delete Frm_Menu;
-    Frm_Menu = nullptr;
-    delete FrmLogin;
-    FrmLogin = nullptr;
+    destroyLongLived();
     setSignedInLoginSource({});
-    delete dm;
-    dm = nullptr;
     sys::setDesktopActions({});
     setEchoService(QUrl());
 }
