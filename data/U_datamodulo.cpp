@@ -18,7 +18,7 @@ const QString kCpfMask = QStringLiteral("000\\.000\\.000\\-00;1;_");
 const QString kDateMask = QStringLiteral("!99/99/0000;1;_");
 const QString kTimeMask = QStringLiteral("!90:00;1;_");
 
-struct ChainSpec
+struct ChainDef
 {
     const char* cds;
     const char* provider;
@@ -35,9 +35,9 @@ struct ChainSpec
     std::vector<const char*> datesWithoutMask;
 };
 
-const std::vector<ChainSpec>& chainSpecs()
+const std::vector<ChainDef>& chainDefs()
 {
-    static const std::vector<ChainSpec> specs = {
+    static const std::vector<ChainDef> chains = {
         {"cdslogin", "provlogin", "sqllogin", "select * from usuario", "USUARIO", false, false, "", false, {}, {}, {}, {}},
         {"CdsUsuario", "DspUsuario", "SqlUsuario", "select * from USUARIO where login like :login and senha like :senha",
          "USUARIO", false, false, "", false, {}, {}, {}, {}},
@@ -67,7 +67,7 @@ const std::vector<ChainSpec>& chainSpecs()
          "CAD_ALUNO", false, false, "", true, {}, {}, {}, {}},
         {"cds_cad_ano", "prov_cad_ano", "sql_cad_ano", "select * from ANO", "ANO", false, false, "", true, {}, {}, {}, {}},
     };
-    return specs;
+    return chains;
 }
 
 bool listed(const std::vector<const char*>& names, const char* name)
@@ -75,9 +75,9 @@ bool listed(const std::vector<const char*>& names, const char* name)
     return std::any_of(names.begin(), names.end(), [name](const char* n) { return qstrcmp(n, name) == 0; });
 }
 
-std::vector<ds::FieldDef> fieldsOf(const ChainSpec& spec)
+std::vector<ds::FieldDef> fieldsOf(const ChainDef& chain)
 {
-    const TableDef& table = tableDef(QLatin1String(spec.table));
+    const TableDef& table = tableDef(QLatin1String(chain.table));
     std::vector<ds::FieldDef> fields;
     for (const ColumnDef& column : table.columns) {
         ds::FieldDef field;
@@ -86,14 +86,14 @@ std::vector<ds::FieldDef> fieldsOf(const ChainSpec& spec)
         field.size = column.size;
         const bool isKey = qstrcmp(column.name, table.keyColumn) == 0;
         field.required = isKey;
-        field.key = isKey && spec.keyFlag;
-        if (column.type == ds::FieldType::Date && !listed(spec.datesWithoutMask, column.name))
+        field.key = isKey && chain.keyFlag;
+        if (column.type == ds::FieldType::Date && !listed(chain.datesWithoutMask, column.name))
             field.editMask = kDateMask;
-        else if (listed(spec.phoneFields, column.name))
+        else if (listed(chain.phoneFields, column.name))
             field.editMask = kPhoneMask;
-        else if (listed(spec.cpfFields, column.name))
+        else if (listed(chain.cpfFields, column.name))
             field.editMask = kCpfMask;
-        else if (listed(spec.timeFields, column.name))
+        else if (listed(chain.timeFields, column.name))
             field.editMask = kTimeMask;
         fields.push_back(std::move(field));
     }
@@ -111,18 +111,18 @@ Tdm::Tdm(QObject* parent)
     conexao->setBeforeConnect([this](fb::AttachParams& params) { conexaoBeforeConnect(params); });
 
     std::map<QString, QObject*> byName;
-    for (const ChainSpec& spec : chainSpecs()) {
-        auto* query = new ds::SqlQuery(conexao, QString::fromUtf8(spec.text), this);
-        query->setObjectName(QLatin1String(spec.sql));
-        auto* provider = new ds::Provider(query, spec.quoting, this);
-        provider->setObjectName(QLatin1String(spec.provider));
+    for (const ChainDef& chain : chainDefs()) {
+        auto* query = new ds::SqlQuery(conexao, QString::fromUtf8(chain.text), this);
+        query->setObjectName(QLatin1String(chain.sql));
+        auto* provider = new ds::Provider(query, chain.quoting, this);
+        provider->setObjectName(QLatin1String(chain.provider));
         auto* cds = new ds::ClientDataSet(this);
-        cds->setObjectName(QLatin1String(spec.cds));
+        cds->setObjectName(QLatin1String(chain.cds));
         cds->setProvider(provider);
-        cds->setFieldDefs(fieldsOf(spec));
-        cds->setFiltered(spec.filtered);
-        if (*spec.index)
-            cds->setIndexFieldNames(QLatin1String(spec.index));
+        cds->setFieldDefs(fieldsOf(chain));
+        cds->setFiltered(chain.filtered);
+        if (*chain.index)
+            cds->setIndexFieldNames(QLatin1String(chain.index));
         byName[query->objectName()] = query;
         byName[provider->objectName()] = provider;
         byName[cds->objectName()] = cds;
@@ -178,7 +178,7 @@ void Tdm::conexaoBeforeConnect(fb::AttachParams& params) const
 QList<ds::ClientDataSet*> Tdm::clientDataSets() const
 {
     QList<ds::ClientDataSet*> all;
-    for (const ChainSpec& spec : chainSpecs())
-        all.append(findChild<ds::ClientDataSet*>(QLatin1String(spec.cds), Qt::FindDirectChildrenOnly));
+    for (const ChainDef& chain : chainDefs())
+        all.append(findChild<ds::ClientDataSet*>(QLatin1String(chain.cds), Qt::FindDirectChildrenOnly));
     return all;
 }

@@ -31,7 +31,7 @@ public:
 private:
     QPointF px(const QPointF& mm) const { return m_origin + mm * m_dpm; }
     QRectF px(const QRectF& mm) const { return QRectF(px(mm.topLeft()), mm.size() * m_dpm); }
-    const QFont& font(const FontSpec& spec);
+    const QFont& font(const FontSpec& fontSpec);
     void text(const PlacedItem& placed);
     void shape(const PlacedItem& placed);
 
@@ -42,12 +42,12 @@ private:
     std::vector<std::pair<FontSpec, QFont>> m_fonts;
 };
 
-const QFont& PagePainter::font(const FontSpec& spec)
+const QFont& PagePainter::font(const FontSpec& fontSpec)
 {
     for (const auto& [key, value] : m_fonts)
-        if (key == spec)
+        if (key == fontSpec)
             return value;
-    m_fonts.emplace_back(spec, makeFont(spec, spec.pointSize * m_pointScale));
+    m_fonts.emplace_back(fontSpec, makeFont(fontSpec, fontSpec.pointSize * m_pointScale));
     return m_fonts.back().second;
 }
 

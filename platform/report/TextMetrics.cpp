@@ -10,13 +10,13 @@ constexpr int MeasuringPixelSize = 1000;
 constexpr double MmPerPoint = 25.4 / 72.0;
 } // namespace
 
-QFont makeFont(const FontSpec& spec, double pointSize)
+QFont makeFont(const FontSpec& fontSpec, double pointSize)
 {
-    QFont font(spec.family);
+    QFont font(fontSpec.family);
     font.setPointSizeF(pointSize);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
-    font.setItalic(spec.italic);
+    font.setBold(fontSpec.bold);
+    font.setUnderline(fontSpec.underline);
+    font.setItalic(fontSpec.italic);
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
@@ -25,7 +25,7 @@ QFont makeFont(const FontSpec& spec, double pointSize)
 TextMetrics::Entry& TextMetrics::entry(const FontSpec& font)
 {
     for (Entry& e : m_entries)
-        if (e.spec == font)
+        if (e.fontSpec == font)
             return e;
     QFont measuring = makeFont(font, font.pointSize);
     measuring.setPixelSize(MeasuringPixelSize);

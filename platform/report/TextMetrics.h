@@ -10,8 +10,8 @@
 
 namespace report {
 
-// The font a spec stands for at a given point size (the renderer scales it to its device).
-QFont makeFont(const FontSpec& spec, double pointSize);
+// The font a fontSpec stands for at a given point size (the renderer scales it to its device).
+QFont makeFont(const FontSpec& fontSpec, double pointSize);
 
 // Text measures in millimetres, taken from an unhinted font at a large size so that they do not
 // depend on any device; every device then draws at the positions the layout gives.
@@ -32,7 +32,7 @@ private:
     // character, measuring stays cheap for reports of many thousand rows.
     struct Entry
     {
-        FontSpec spec;
+        FontSpec fontSpec;
         QFontMetricsF metrics;
         double mmPerUnit;
         std::array<double, 0x250> latin; // advances in mm; negative until measured
