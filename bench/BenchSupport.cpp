@@ -75,14 +75,16 @@ private:
     unsigned m_state = 20261211u;
 };
 
-const std::vector<QString> kFirst = {QStringLiteral("MARIA"),  QStringLiteral("JOAO"),   QStringLiteral("ANA"),
-                                     QStringLiteral("PEDRO"),  QStringLiteral("LUCAS"),  QStringLiteral("JULIA"),
-                                     QStringLiteral("GABRIEL"), QStringLiteral("BEATRIZ"), QStringLiteral("MATEUS"),
-                                     QStringLiteral("LARISSA"), QStringLiteral("CONCEIÇÃO"), QStringLiteral("JOSÉ")};
-const std::vector<QString> kLast = {QStringLiteral("SILVA"),    QStringLiteral("SANTOS"),  QStringLiteral("OLIVEIRA"),
-                                    QStringLiteral("SOUZA"),    QStringLiteral("RODRIGUES"), QStringLiteral("FERREIRA"),
-                                    QStringLiteral("ALVES"),    QStringLiteral("PEREIRA"), QStringLiteral("LIMA"),
-                                    QStringLiteral("GONÇALVES"), QStringLiteral("ARAÚJO"),  QStringLiteral("RIBEIRO")};
+const std::vector<QString> kFirst = {
+    QStringLiteral("MARIA"),   QStringLiteral("JOAO"),      QStringLiteral("ANA"),
+    QStringLiteral("PEDRO"),   QStringLiteral("LUCAS"),     QStringLiteral("JULIA"),
+    QStringLiteral("GABRIEL"), QStringLiteral("BEATRIZ"),   QStringLiteral("MATEUS"),
+    QStringLiteral("LARISSA"), QStringLiteral("CONCEIÇÃO"), QStringLiteral("JOSÉ")};
+const std::vector<QString> kLast = {
+    QStringLiteral("SILVA"),     QStringLiteral("SANTOS"),    QStringLiteral("OLIVEIRA"),
+    QStringLiteral("SOUZA"),     QStringLiteral("RODRIGUES"), QStringLiteral("FERREIRA"),
+    QStringLiteral("ALVES"),     QStringLiteral("PEREIRA"),   QStringLiteral("LIMA"),
+    QStringLiteral("GONÇALVES"), QStringLiteral("ARAÚJO"),    QStringLiteral("RIBEIRO")};
 
 QString person(Lcg& rng)
 {
@@ -110,14 +112,16 @@ RequestsDatabase::RequestsDatabase(int rowCount) : m_path(m_dir.filePath(QString
     fb::Connection connection;
     connection.attach({QString(), m_path, QStringLiteral("SYSDBA"), QString(), {}});
     fb::Transaction tx = connection.startTransaction();
-    const QStringList columns = {
-        QStringLiteral("CODIGO"),        QStringLiteral("DATA_ATENDIMENTO"), QStringLiteral("NOME_ALUNO"),
-        QStringLiteral("DATA_NASC"),     QStringLiteral("RESPONSAVEL_1"),    QStringLiteral("RESPONSAVEL_2"),
-        QStringLiteral("ENDERECO"),      QStringLiteral("CONTATO_1"),        QStringLiteral("CONTATO_2"),
-        QStringLiteral("BAIRRO"),        QStringLiteral("OBS"),              QStringLiteral("STATUS"),
-        QStringLiteral("NOME_ESCOLAS"),  QStringLiteral("NOMES_TURNOS"),     QStringLiteral("NOMES_SERIES"),
-        QStringLiteral("NIS_ALUNO"),     QStringLiteral("RECEBE_S_N"),       QStringLiteral("CPF"),
-        QStringLiteral("USUARIO")};
+    const QStringList columns = {QStringLiteral("CODIGO"),        QStringLiteral("DATA_ATENDIMENTO"),
+                                 QStringLiteral("NOME_ALUNO"),    QStringLiteral("DATA_NASC"),
+                                 QStringLiteral("RESPONSAVEL_1"), QStringLiteral("RESPONSAVEL_2"),
+                                 QStringLiteral("ENDERECO"),      QStringLiteral("CONTATO_1"),
+                                 QStringLiteral("CONTATO_2"),     QStringLiteral("BAIRRO"),
+                                 QStringLiteral("OBS"),           QStringLiteral("STATUS"),
+                                 QStringLiteral("NOME_ESCOLAS"),  QStringLiteral("NOMES_TURNOS"),
+                                 QStringLiteral("NOMES_SERIES"),  QStringLiteral("NIS_ALUNO"),
+                                 QStringLiteral("RECEBE_S_N"),    QStringLiteral("CPF"),
+                                 QStringLiteral("USUARIO")};
     QStringList marks;
     for (qsizetype i = 0; i < columns.size(); ++i)
         marks << QStringLiteral("?");
@@ -125,8 +129,9 @@ RequestsDatabase::RequestsDatabase(int rowCount) : m_path(m_dir.filePath(QString
                                  .arg(columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     const std::vector<QString> statuses = {QStringLiteral("AGUARDANDO"), QStringLiteral("ENCAMINHADO"),
                                            QStringLiteral("SEM VAGA"), QStringLiteral("URGENTE")};
-    const std::vector<QString> schools = {QStringLiteral("CMEI PEQUENO PRINCIPE"), QStringLiteral("E.M. RIO VERDE"),
-                                          QStringLiteral("E.E. PROFESSORA LUIZA"), QStringLiteral("CMEI SOL NASCENTE")};
+    const std::vector<QString> schools = {
+        QStringLiteral("CMEI PEQUENO PRINCIPE"), QStringLiteral("E.M. RIO VERDE"),
+        QStringLiteral("E.E. PROFESSORA LUIZA"), QStringLiteral("CMEI SOL NASCENTE")};
     const std::vector<QString> shifts = {QStringLiteral("MATUTINO"), QStringLiteral("VESPERTINO"),
                                          QStringLiteral("INTEGRAL")};
     const std::vector<QString> grades = {QStringLiteral("MATERNAL II"), QStringLiteral("1° PERIODO"),
@@ -141,11 +146,13 @@ RequestsDatabase::RequestsDatabase(int rowCount) : m_path(m_dir.filePath(QString
             today.addDays(-365 - static_cast<int>(rng.next() % 5000)),
             person(rng),
             person(rng),
-            QStringLiteral("RUA %1 %2, QUADRA %3 LOTE %4").arg(rng.pick(kLast), rng.pick(kFirst), digits(rng, 2), digits(rng, 2)),
+            QStringLiteral("RUA %1 %2, QUADRA %3 LOTE %4")
+                .arg(rng.pick(kLast), rng.pick(kFirst), digits(rng, 2), digits(rng, 2)),
             QStringLiteral("(64)9%1-%2").arg(digits(rng, 4), digits(rng, 4)),
             QStringLiteral("(64)9%1-%2").arg(digits(rng, 4), digits(rng, 4)),
             QString(QStringLiteral("SETOR ") + rng.pick(kLast)),
-            QStringLiteral("MAE TRABALHA NO PERIODO DA MANHA, PREFERENCIA POR ESCOLA PERTO DE CASA. IRMAO JA ESTUDA NA UNIDADE."),
+            QStringLiteral("MAE TRABALHA NO PERIODO DA MANHA, PREFERENCIA POR ESCOLA PERTO DE CASA. IRMAO JA "
+                           "ESTUDA NA UNIDADE."),
             rng.pick(statuses),
             rng.pick(schools),
             rng.pick(shifts),

@@ -49,8 +49,8 @@ int main(int argc, char** argv)
             names.push_back(cds.value(r, name).toString().toUtf8());
         int plainCount = 0;
         const double plain = bestOf(5, [&] {
-            plainCount = static_cast<int>(
-                std::count_if(names.begin(), names.end(), [](const QByteArray& n) { return n.startsWith("MAR"); }));
+            plainCount = static_cast<int>(std::count_if(
+                names.begin(), names.end(), [](const QByteArray& n) { return n.startsWith("MAR"); }));
         });
         const double filter = bestOf(5, [&] { cds.setFilter(QStringLiteral("NOME_ALUNO like 'MAR%'")); });
         if (cds.recordCount() != plainCount)
@@ -68,7 +68,8 @@ int main(int argc, char** argv)
         const double plainSort = bestOf(3, [&] {
             copy = dates;
             std::reverse(copy.begin(), copy.end());
-            std::stable_sort(copy.begin(), copy.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+            std::stable_sort(copy.begin(), copy.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
         });
         double sort = 1e300;
         for (int i = 0; i < 3; ++i) {

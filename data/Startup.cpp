@@ -70,8 +70,10 @@ int runQuenara(QApplication& app)
     app.setApplicationVersion(QStringLiteral(QUENARA_VERSION));
     sys::applyBrazilianLocale(app);
     // The windows refuse to close, so end the loop itself when the engine stops on a signal.
-    fb::Connection::onEngineShutdown(
-        [] { QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection); });
+    fb::Connection::onEngineShutdown([] {
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    });
     report::ReportPreview::setSaveErrorHandler(
         [](QWidget* parent, const QString& message) { dlg::showError(parent, message); });
     applyVisualStyle(app);
@@ -80,7 +82,8 @@ int runQuenara(QApplication& app)
     // is one line here.
     const std::vector<StartStep> steps = {
         {"FrmLogin", [] { FrmLogin = new TFrmLogin; }},
-        {"dm", [] {
+        {"dm",
+         [] {
              dm = new Tdm(qApp);
              dm->start();
          }},

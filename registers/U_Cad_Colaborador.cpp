@@ -50,7 +50,10 @@ RecordScreen::Params colaboradorParams()
 class EventHook final : public QObject
 {
 public:
-    EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook) : QObject(parent), m_hook(std::move(hook)) {}
+    EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook)
+        : QObject(parent), m_hook(std::move(hook))
+    {
+    }
     bool eventFilter(QObject* watched, QEvent* event) override { return m_hook(watched, event); }
 
 private:
@@ -71,16 +74,20 @@ TFrm_Cad_Colaborador::TFrm_Cad_Colaborador(QWidget* parent)
     : RecordScreen(colaboradorParams(), parent), m_edtescola(capitalsBox(this, QStringLiteral("edtescola")))
 {
     using dbw::CharCase;
-    QToolButton* bntfiltro = addToolButton(QStringLiteral("bntfiltro"), QStringLiteral("Filtro"), QStringLiteral("Filtro"), 5);
-    connect(bntfiltro, &QToolButton::clicked, this, [this] { dlg::guarded(this, [this] { bntfiltroClick(); }); });
+    QToolButton* bntfiltro =
+        addToolButton(QStringLiteral("bntfiltro"), QStringLiteral("Filtro"), QStringLiteral("Filtro"), 5);
+    connect(bntfiltro, &QToolButton::clicked, this,
+            [this] { dlg::guarded(this, [this] { bntfiltroClick(); }); });
 
-    auto* dbnome = addEdit(QStringLiteral("dbnome"), QStringLiteral("NOME_COLABORADOR"), QStringLiteral("NOME"),
-                           CharCase::Upper, 1, 0, 2);
+    auto* dbnome = addEdit(QStringLiteral("dbnome"), QStringLiteral("NOME_COLABORADOR"),
+                           QStringLiteral("NOME"), CharCase::Upper, 1, 0, 2);
     auto* dbcontato = addEdit(QStringLiteral("dbcontato"), QStringLiteral("CONTATO_COLABORADOR"),
                               QStringLiteral("CONTATO"), CharCase::Normal, 2, 0);
     dbcontato->setMaxLength(14);
-    auto* dbemail = addEdit(QStringLiteral("dbemail"), QStringLiteral("EMAIL"), QStringLiteral("EMAIL"), CharCase::Normal, 2, 1);
-    auto* dbfuncao = addEdit(QStringLiteral("dbfuncao"), QStringLiteral("FUNCAO"), QStringLiteral("FUNCAO"), CharCase::Upper, 3, 0);
+    auto* dbemail = addEdit(QStringLiteral("dbemail"), QStringLiteral("EMAIL"), QStringLiteral("EMAIL"),
+                            CharCase::Normal, 2, 1);
+    auto* dbfuncao = addEdit(QStringLiteral("dbfuncao"), QStringLiteral("FUNCAO"), QStringLiteral("FUNCAO"),
+                             CharCase::Upper, 3, 0);
     auto* db_look_escola = new dbw::DBComboBox(editorArea());
     db_look_escola->setObjectName(QStringLiteral("db_look_escola"));
     db_look_escola->setDataSource(dataSource(), QStringLiteral("ESCOLA"));
@@ -106,7 +113,8 @@ TFrm_Cad_Colaborador::TFrm_Cad_Colaborador(QWidget* parent)
     boxes->addWidget(Editbusca(), 1, 0);
     boxes->addWidget(m_edtescola, 1, 1);
     QWidget::setTabOrder(Editbusca(), m_edtescola);
-    connect(m_edtescola, &QLineEdit::textChanged, this, [this] { dlg::guarded(this, [this] { edtescolaChange(); }); });
+    connect(m_edtescola, &QLineEdit::textChanged, this,
+            [this] { dlg::guarded(this, [this] { edtescolaChange(); }); });
 
     // The list stands on a panel at the right.
     DBGrid1()->setObjectName(QStringLiteral("dbgrid"));

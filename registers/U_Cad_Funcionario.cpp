@@ -83,7 +83,8 @@ TFrm_Cad_Funcionario::TFrm_Cad_Funcionario(QWidget* parent)
     : RecordScreen(funcionarioParams(), parent), m_pg(new QTabWidget(this)),
       m_lbIdade(new QLabel(QStringLiteral("idade"), searchStrip()))
 {
-    QToolButton* bntfiltrar = addToolButton(QStringLiteral("bntfiltrar"), QStringLiteral("Filtro"), QStringLiteral("Filtrar"), 6);
+    QToolButton* bntfiltrar =
+        addToolButton(QStringLiteral("bntfiltrar"), QStringLiteral("Filtro"), QStringLiteral("Filtrar"), 6);
     setBrowseOnlyControls({button(QStringLiteral("bntpesquisar")), bntfiltrar});
 
     QList<QWidget*> editors;
@@ -98,8 +99,8 @@ TFrm_Cad_Funcionario::TFrm_Cad_Funcionario(QWidget* parent)
             editors << dbsexo;
             continue;
         }
-        dbw::DBEdit* edit = addEdit(name, QLatin1String(e.field), QLatin1String(e.label), dbw::CharCase::Upper, e.row,
-                                    e.column, e.span);
+        dbw::DBEdit* edit = addEdit(name, QLatin1String(e.field), QLatin1String(e.label),
+                                    dbw::CharCase::Upper, e.row, e.column, e.span);
         editors << edit;
         if (name == u"dbnome")
             setNameEditor(edit);
@@ -109,8 +110,8 @@ TFrm_Cad_Funcionario::TFrm_Cad_Funcionario(QWidget* parent)
             m_dbdn = edit;
     }
     // Filled by the screen from the signed-in login, never by the user.
-    auto* dbusuario = addEdit(QStringLiteral("dbusuario"), QStringLiteral("USUARIO"), QStringLiteral("USUARIO"),
-                              dbw::CharCase::Upper, 8, 0, 2);
+    auto* dbusuario = addEdit(QStringLiteral("dbusuario"), QStringLiteral("USUARIO"),
+                              QStringLiteral("USUARIO"), dbw::CharCase::Upper, 8, 0, 2);
     dbusuario->setEnabled(false);
     for (int c = 0; c < 4; ++c)
         editorGrid()->setColumnStretch(c, 1);

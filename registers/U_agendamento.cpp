@@ -62,9 +62,11 @@ QLabel* panel(QWidget* parent, const char* name, int pixelSize)
 QString saveFailedText(const ds::ApplyResult& result)
 {
     if (result.failure == ds::ApplyResult::Failure::Conflict)
-        return QStringLiteral("Agendamento NAO foi salvo: outro usuario alterou ou excluiu este registro depois que a "
-                              "tela foi aberta.\rClique em Cancelar para recarregar os dados.");
-    return QStringLiteral("Agendamento NAO foi salvo: o banco de dados recusou a operacao:\r") + result.message +
+        return QStringLiteral(
+            "Agendamento NAO foi salvo: outro usuario alterou ou excluiu este registro depois que a "
+            "tela foi aberta.\rClique em Cancelar para recarregar os dados.");
+    return QStringLiteral("Agendamento NAO foi salvo: o banco de dados recusou a operacao:\r") +
+           result.message +
            QStringLiteral("\rCorrija os dados e clique em Salvar novamente, ou clique em Cancelar.");
 }
 
@@ -148,8 +150,8 @@ void TForm_Agenda::build()
     m_speed_alterar = flatButton("speed_alterar", QStringLiteral("&Alterar"));
     m_speed_cancelar = flatButton("speed_cancelar", QStringLiteral("&Cancelar"));
     m_speed_sair = flatButton("speed_sair", QStringLiteral("&Sair"));
-    const QList<QToolButton*> six{m_speed_agenda, m_speed_desmarcar, m_speed_salvar,
-                                  m_speed_alterar, m_speed_cancelar, m_speed_sair};
+    const QList<QToolButton*> six{m_speed_agenda,  m_speed_desmarcar, m_speed_salvar,
+                                  m_speed_alterar, m_speed_cancelar,  m_speed_sair};
     for (qsizetype i = 0; i < six.size(); ++i)
         buttons->addWidget(six[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     left->addLayout(buttons);
@@ -281,11 +283,13 @@ void TForm_Agenda::FormCreate()
     ativabanco();
     const QDateTime now = m_clock();
     m_Calendar1->setSelectedDate(now.date());
-    m_Panel1->setText(QLocale(QLocale::Portuguese, QLocale::Brazil).monthName(now.date().month(), QLocale::LongFormat));
+    m_Panel1->setText(
+        QLocale(QLocale::Portuguese, QLocale::Brazil).monthName(now.date().month(), QLocale::LongFormat));
     m_Panel3->setText(now.toString(QStringLiteral("yyyy")));
     m_Panel7->setText(QStringLiteral("Hoje: ") + dateTimeText(now));
-    static const char* const systemNames[] = {"janeiro", "fevereiro", "março",    "abril",   "maio",     "junho",
-                                              "julho",   "agosto",    "setembro", "outubro", "novembro", "dezembro"};
+    static const char* const systemNames[] = {"janeiro",  "fevereiro", "março",    "abril",
+                                              "maio",     "junho",     "julho",    "agosto",
+                                              "setembro", "outubro",   "novembro", "dezembro"};
     for (int month = 1; month <= 12; ++month) {
         if (m_Panel1->text() == QString::fromUtf8(systemNames[month - 1])) {
             // In January the bar does not move and the name stays as the system writes it.
@@ -443,7 +447,8 @@ void TForm_Agenda::speed_agendaClick()
     cds->fieldByName(QStringLiteral("CONT")).setAsInteger(key);
     const QDate picked = m_Calendar1->selectedDate();
     cds->fieldByName(QStringLiteral("DATA"))
-        .setAsDate(ds::toDate(QStringLiteral("%1/%2/%3").arg(picked.day()).arg(picked.month()).arg(picked.year())));
+        .setAsDate(
+            ds::toDate(QStringLiteral("%1/%2/%3").arg(picked.day()).arg(picked.month()).arg(picked.year())));
     m_DBGrid1->setFocus();
     m_DBGrid1->selectField(QStringLiteral("HORA"));
     desativabtn();
@@ -479,11 +484,12 @@ void TForm_Agenda::speed_salvarClick()
 {
     m_DBGrid1->closeOpenEditor(true);
     if (m_DBMemo1->toPlainText().isEmpty()) {
-        dlg::showError(this, QStringLiteral("O campo abaixo não pode ficar em Branco"), QStringLiteral("Erro"));
+        dlg::showError(this, QStringLiteral("O campo abaixo não pode ficar em Branco"),
+                       QStringLiteral("Erro"));
         return;
     }
-    if (!dlg::askYesNo(this, QStringLiteral("Salvar"), QStringLiteral("Deseja Salvar o Registro?"), dlg::Icon::Question,
-                       dlg::Button::Yes))
+    if (!dlg::askYesNo(this, QStringLiteral("Salvar"), QStringLiteral("Deseja Salvar o Registro?"),
+                       dlg::Icon::Question, dlg::Button::Yes))
         return;
     if (saveAppointment())
         ativabtn();
@@ -496,8 +502,9 @@ void TForm_Agenda::speed_desmarcarClick()
         dlg::showMessage(this, QStringLiteral("não há registro a ser apagado"));
         return;
     }
-    if (!dlg::askYesNo(this, QStringLiteral("Confirmação"), QStringLiteral("Tem certeza que deseja apagar o registro? "),
-                       dlg::Icon::Question, dlg::Button::Yes))
+    if (!dlg::askYesNo(this, QStringLiteral("Confirmação"),
+                       QStringLiteral("Tem certeza que deseja apagar o registro? "), dlg::Icon::Question,
+                       dlg::Button::Yes))
         return;
     cds->deleteRecord();
     const ds::ApplyResult result = cds->applyUpdates(0);

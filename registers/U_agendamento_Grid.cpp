@@ -73,9 +73,13 @@ namespace {
 class AgendaDelegate final : public QStyledItemDelegate
 {
 public:
-    AgendaDelegate(AgendaGrid* grid, AgendaGridModel* model) : QStyledItemDelegate(grid), m_grid(grid), m_model(model) {}
+    AgendaDelegate(AgendaGrid* grid, AgendaGridModel* model)
+        : QStyledItemDelegate(grid), m_grid(grid), m_model(model)
+    {
+    }
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override
     {
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
@@ -101,12 +105,14 @@ public:
         const auto* line = static_cast<QLineEdit*>(editor);
         const dbw::EditMask mask = maskOf(index);
         const QString display = line->displayText();
-        const QString text = mask.isEmpty() ? line->text() : (mask.isBlank(display) ? QString() : mask.storedText(display));
+        const QString text =
+            mask.isEmpty() ? line->text() : (mask.isBlank(display) ? QString() : mask.storedText(display));
         // A time outside its mask is reported like any conversion error; the row keeps its value.
         dlg::guarded(m_grid->window(), [&] { model->setData(index, text, Qt::EditRole); });
     }
 
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex&) const override
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex&) const override
     {
         editor->setGeometry(option.rect);
     }
@@ -124,7 +130,8 @@ public:
         initStyleOption(&opt, index);
         opt.backgroundBrush = *background;
         const QWidget* widget = option.widget;
-        (widget ? widget->style() : m_grid->style())->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        (widget ? widget->style() : m_grid->style())
+            ->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
     }
 
 private:
@@ -140,7 +147,8 @@ private:
 
 } // namespace
 
-AgendaGrid::AgendaGrid(dbw::DataSource* source, std::vector<ds::DataSetModel::Column> columns, QWidget* parent)
+AgendaGrid::AgendaGrid(dbw::DataSource* source, std::vector<ds::DataSetModel::Column> columns,
+                       QWidget* parent)
     : QTableView(parent), m_source(source), m_fields(new ds::DataSetModel(source->dataSet(), this)),
       m_model(new AgendaGridModel(source, m_fields, this))
 {
@@ -222,7 +230,8 @@ void AgendaGrid::followDataSet()
     if (currentIndex().row() == row && selectionModel()->isRowSelected(row, {}))
         return;
     const QModelIndex target = m_model->index(row, std::max(0, currentIndex().column()));
-    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(target,
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(target);
 }
 

@@ -25,7 +25,8 @@ public:
     // Background of a cell from its visible row and whether it is selected; none: the default.
     using RowColour = std::function<std::optional<QColor>(int row, bool selected)>;
 
-    AgendaGrid(dbw::DataSource* source, std::vector<ds::DataSetModel::Column> columns, QWidget* parent = nullptr);
+    AgendaGrid(dbw::DataSource* source, std::vector<ds::DataSetModel::Column> columns,
+               QWidget* parent = nullptr);
 
     ds::ClientDataSet* dataSet() const;
     void setCentredTitles(const QStringList& fields);

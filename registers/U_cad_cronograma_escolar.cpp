@@ -25,7 +25,8 @@ RecordScreen::Params cronogramaParams()
     p.fixedFrame = false;
     p.searchStrip = false;
     // One row: nothing to create, delete or search.
-    p.hiddenButtons = {QStringLiteral("bntnovo"), QStringLiteral("bntexcluir"), QStringLiteral("bntpesquisar")};
+    p.hiddenButtons = {QStringLiteral("bntnovo"), QStringLiteral("bntexcluir"),
+                       QStringLiteral("bntpesquisar")};
     p.size = QSize(620, 420);
     return p;
 }
@@ -47,14 +48,16 @@ const Period kPeriods[] = {
 
 } // namespace
 
-TFrm_Cad_Cronograma_Escolar::TFrm_Cad_Cronograma_Escolar(QWidget* parent) : RecordScreen(cronogramaParams(), parent)
+TFrm_Cad_Cronograma_Escolar::TFrm_Cad_Cronograma_Escolar(QWidget* parent)
+    : RecordScreen(cronogramaParams(), parent)
 {
     QList<QWidget*> editors;
     int row = 1;
     for (const Period& period : kPeriods) {
         auto* group = new QGroupBox(QLatin1String(period.label), editorArea());
         auto* dates = new QHBoxLayout(group);
-        for (const auto& [name, field] : {std::pair{period.startEditor, period.startField}, {period.endEditor, period.endField}}) {
+        for (const auto& [name, field] :
+             {std::pair{period.startEditor, period.startField}, {period.endEditor, period.endField}}) {
             auto* edit = new dbw::DBEdit(group);
             edit->setObjectName(QLatin1String(name));
             edit->setDataSource(dataSource(), QLatin1String(field));

@@ -28,7 +28,8 @@ RecordScreen::Params usuarioParams()
     p.keyLabel = QStringLiteral("Código");
     p.generatorName = QStringLiteral("SP_GEN_USUARIO");
     p.generatorProcedure = QStringLiteral("SP_GEN_USUARIO_ID");
-    p.gridColumns = {{QStringLiteral("LOGIN"), QStringLiteral("Usuário")}, {QStringLiteral("NIVEL"), QStringLiteral("Nível")}};
+    p.gridColumns = {{QStringLiteral("LOGIN"), QStringLiteral("Usuário")},
+                     {QStringLiteral("NIVEL"), QStringLiteral("Nível")}};
     // The rows are loaded, and refreshed, each time the window is shown.
     p.openOnCreate = false;
     p.searchStrip = false;
@@ -41,17 +42,19 @@ TFrmCadUsuario::TFrmCadUsuario(QWidget* parent) : RecordScreen(usuarioParams(), 
 {
     using dbw::CharCase;
     dbcodigo()->setObjectName(QStringLiteral("dbid"));
-    auto* dbnome = addEdit(QStringLiteral("dbnome"), QStringLiteral("NOME"), QStringLiteral("Nome do Usúario"),
-                           CharCase::Upper, 1, 0, 2);
+    auto* dbnome = addEdit(QStringLiteral("dbnome"), QStringLiteral("NOME"),
+                           QStringLiteral("Nome do Usúario"), CharCase::Upper, 1, 0, 2);
     auto* dbusuario = addEdit(QStringLiteral("dbusuario"), QStringLiteral("LOGIN"), QStringLiteral("Usúario"),
                               CharCase::Upper, 2, 0);
-    auto* dbsenha = addEdit(QStringLiteral("dbsenha"), QStringLiteral("SENHA"), QStringLiteral("Senha"), CharCase::Upper, 2, 1);
+    auto* dbsenha = addEdit(QStringLiteral("dbsenha"), QStringLiteral("SENHA"), QStringLiteral("Senha"),
+                            CharCase::Upper, 2, 1);
     dbsenha->setEchoMode(QLineEdit::Password);
     dbsenha->setStyleSheet(QStringLiteral("lineedit-password-character: 35;")); // '#'
     auto* combonivel = new dbw::DBComboBox(editorArea());
     combonivel->setObjectName(QStringLiteral("combonivel"));
     combonivel->setDataSource(dataSource(), QStringLiteral("NIVEL"));
-    combonivel->setItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QString()});
+    combonivel->setItems(
+        {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QString()});
     // "4", the human-resources level, is not listed and is typed in
     combonivel->setAllowTyping(true);
     addEditor(combonivel, QStringLiteral("Nível de Acesso"), 3, 0);

@@ -31,9 +31,10 @@ public:
 private:
     static void focusNext(QWidget* from)
     {
-        for (QWidget* next = from->nextInFocusChain(); next && next != from; next = next->nextInFocusChain()) {
-            if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled()
-                && next->window() == from->window()) {
+        for (QWidget* next = from->nextInFocusChain(); next && next != from;
+             next = next->nextInFocusChain()) {
+            if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
+                next->window() == from->window()) {
                 next->setFocus(Qt::TabFocusReason);
                 return;
             }

@@ -21,7 +21,9 @@ void openModal(QWidget* owner, const std::function<QDialog*(QWidget*)>& create);
 
 template <class Screen> Opener modal()
 {
-    return [](QWidget* owner) { openModal(owner, [](QWidget* parent) -> QDialog* { return new Screen(parent); }); };
+    return [](QWidget* owner) {
+        openModal(owner, [](QWidget* parent) -> QDialog* { return new Screen(parent); });
+    };
 }
 
 // Connects each menu entry of owner named in the table to its opener.

@@ -48,7 +48,8 @@ void StatusPanels::paintEvent(QPaintEvent*)
         painter.setFont(font);
         painter.setPen(panel.color);
         painter.setClipRect(box.adjusted(0, 0, -1, 0));
-        painter.drawText(box.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_texts[i]);
+        painter.drawText(box.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                         m_texts[i]);
         painter.setClipping(false);
         left += panel.width;
     }

@@ -28,7 +28,7 @@ const shell::OpenerTable& screens()
         {QStringLiteral("Presidente1"), shell::modal<TFrm_Cad_Presidente>()},
         {QStringLiteral("Usuario1"), shell::modal<TFrmCadUsuario>()},
         {QStringLiteral("Cidade1"), shell::modal<TFrm_Cad_Cidade>()},
-        {QStringLiteral("Atendimento1"), {}},                 // TFrm_Atendimento_Geral
+        {QStringLiteral("Atendimento1"), {}}, // TFrm_Atendimento_Geral
         {QStringLiteral("CronogramadeCadastroEscolar1"), shell::modal<TFrm_Cad_Cronograma_Escolar>()},
         {QStringLiteral("REDE1"), shell::modal<TFrm_rede>()},
     };

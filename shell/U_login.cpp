@@ -28,8 +28,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <QVersionNumber>
 
 TFrmLogin* FrmLogin = nullptr;
@@ -169,9 +169,9 @@ TFrmLogin::TFrmLogin(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindo
                                QStringLiteral("Clique aqui para acessar o Sistema!"), group);
     BtnSair = pictureButton(QStringLiteral("BtnSair"), QStringLiteral("Sair"), QStringLiteral("btn_sair.png"),
                             QStringLiteral("Clique aqui para acessar Sair"), group);
-    btnatualizar = pictureButton(QStringLiteral("btnatualizar"), QStringLiteral("Atualizar"),
-                                 QStringLiteral("btn_atualizar.png"), QStringLiteral("Atualizar Sistema"),
-                                 group);
+    btnatualizar =
+        pictureButton(QStringLiteral("btnatualizar"), QStringLiteral("Atualizar"),
+                      QStringLiteral("btn_atualizar.png"), QStringLiteral("Atualizar Sistema"), group);
     btnatualizar->setCursor(Qt::PointingHandCursor);
     buttons->addWidget(BtnAcessar);
     buttons->addWidget(BtnSair);
@@ -232,8 +232,8 @@ void TFrmLogin::closeEvent(QCloseEvent* event)
 
 bool TFrmLogin::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lblcontato && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (watched == lblcontato && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         lblcontatoClick();
         return true;
     }
@@ -267,8 +267,8 @@ void TFrmLogin::BtnAcessarClick()
         const QString storedLogin = user->fieldByName(QStringLiteral("LOGIN")).asString();
         const QString storedPassword = user->fieldByName(QStringLiteral("SENHA")).asString();
         if (login == storedLogin && password == storedPassword) {
-            dlg::showMessage(this, QStringLiteral("Seja bem vindo ") + storedLogin
-                                       + QStringLiteral(" ao inicio do Sistema "));
+            dlg::showMessage(this, QStringLiteral("Seja bem vindo ") + storedLogin +
+                                       QStringLiteral(" ao inicio do Sistema "));
             user->close();
             emit signedIn();
             hide();

@@ -93,11 +93,9 @@ TFrm_Menu::TFrm_Menu(QWidget* parent) : QMainWindow(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(new BackgroundPicture(QStringLiteral("fundo_menu.png"), central), 1);
-    StatusBar1 = new StatusPanels(QStringLiteral("StatusBar1"), 34,
-                                  {{100, QColor(0x00, 0x00, 0x80), true},
-                                   {250, Qt::red, true},
-                                   {200, Qt::blue, true}},
-                                  central);
+    StatusBar1 = new StatusPanels(
+        QStringLiteral("StatusBar1"), 34,
+        {{100, QColor(0x00, 0x00, 0x80), true}, {250, Qt::red, true}, {200, Qt::blue, true}}, central);
     layout->addWidget(StatusBar1);
     setCentralWidget(central);
 

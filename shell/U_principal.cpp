@@ -62,13 +62,13 @@ const shell::OpenerTable& screens()
 {
     static const shell::OpenerTable table = {
         {QStringLiteral("Encaminhamento1"), shell::modal<TFrm_Cad_Aluno>()},
-        {QStringLiteral("Atendimento1"), {}},              // TFrm_Cad_Atendimento
+        {QStringLiteral("Atendimento1"), {}}, // TFrm_Cad_Atendimento
         {QStringLiteral("Agendamento1"), shell::modal<TForm_Agenda>()},
         {QStringLiteral("Escola1"), shell::modal<TFrm_Cad_Escola>()},
         {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
         {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},
         {QStringLiteral("Vagas1"), shell::modal<TFrm_Cad_Vagas>()},
-        {QStringLiteral("Pesquisas1"), {}},                // TFrm_Pesquisas
+        {QStringLiteral("Pesquisas1"), {}}, // TFrm_Pesquisas
         {QStringLiteral("FolhaparaAssinar1"), previewBlankSheet},
         {QStringLiteral("DocumentosparaMatricular1"), previewDocumentsSheet},
         {QStringLiteral("PesquisarEscolas1"), shell::modal<TFrm_Pesquisa_Escolas>()},
@@ -84,8 +84,8 @@ TFrmPrincipal::TFrmPrincipal(QWidget* parent) : ShellDialog(parent)
 {
     setObjectName(QStringLiteral("FrmPrincipal"));
     setWindowTitle(QStringLiteral("Quenara Sistemas - SME - VIDA ESCOLAR"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* bar = new QMenuBar(this);
     QMenu* cadastro = bar->addMenu(QStringLiteral("&Cadastro"));
@@ -93,7 +93,8 @@ TFrmPrincipal::TFrmPrincipal(QWidget* parent) : ShellDialog(parent)
     QAction* encaminhamento =
         addEntry(cadastro, "Encaminhamento1", QStringLiteral("Encaminhamento"), QKeySequence(Qt::Key_F2));
     cadastro->addSeparator();
-    QAction* atendimento = addEntry(cadastro, "Atendimento1", QStringLiteral("Atendimento"), QKeySequence(Qt::Key_F6));
+    QAction* atendimento =
+        addEntry(cadastro, "Atendimento1", QStringLiteral("Atendimento"), QKeySequence(Qt::Key_F6));
     addEntry(cadastro, "Agendamento1", QStringLiteral("Agendamento"));
     cadastro->addSeparator();
     QAction* escola = addEntry(cadastro, "Escola1", QStringLiteral("Escola"));
@@ -103,7 +104,8 @@ TFrmPrincipal::TFrmPrincipal(QWidget* parent) : ShellDialog(parent)
     cadastro->addSeparator();
 
     QMenu* relatorios = bar->addMenu(QStringLiteral("&Relatorios"));
-    QAction* pesquisas = addEntry(relatorios, "Pesquisas1", QStringLiteral("Pesquisas"), QKeySequence(Qt::Key_F3));
+    QAction* pesquisas =
+        addEntry(relatorios, "Pesquisas1", QStringLiteral("Pesquisas"), QKeySequence(Qt::Key_F3));
     QMenu* documentos = relatorios->addMenu(QStringLiteral("Relatorios"));
     documentos->menuAction()->setObjectName(QStringLiteral("Relatorios1"));
     addEntry(documentos, "FolhaparaAssinar1", QStringLiteral("Folha para Assinar"));
@@ -142,19 +144,17 @@ TFrmPrincipal::TFrmPrincipal(QWidget* parent) : ShellDialog(parent)
         {band->add(QStringLiteral("img5"), QStringLiteral("atendimento.png"),
                    QStringLiteral("ATENDIMENTO - F6"), QStringLiteral("ATENDIMENTO - F6")),
          atendimento},
-        {band->add(QStringLiteral("img6"), QStringLiteral("sair.png"), QStringLiteral("SAIR DO SISTEMA - F11"),
-                   QStringLiteral("SAIR - F11")),
+        {band->add(QStringLiteral("img6"), QStringLiteral("sair.png"),
+                   QStringLiteral("SAIR DO SISTEMA - F11"), QStringLiteral("SAIR - F11")),
          sair},
     };
     for (const auto& [picture, action] : pictures)
         connect(picture, &PictureButton::clicked, action, &QAction::trigger);
     layout->addWidget(band);
     layout->addWidget(new BackgroundPicture(QStringLiteral("fundo_setor.png"), this), 1);
-    StatusBar1 = new StatusPanels(QStringLiteral("StatusBar1"), 34,
-                                  {{100, QColor(0x00, 0x00, 0x80), true},
-                                   {250, Qt::red, true},
-                                   {200, Qt::blue, true}},
-                                  this);
+    StatusBar1 = new StatusPanels(
+        QStringLiteral("StatusBar1"), 34,
+        {{100, QColor(0x00, 0x00, 0x80), true}, {250, Qt::red, true}, {200, Qt::blue, true}}, this);
     layout->addWidget(StatusBar1);
 
     shell::connectOpeners(this, screens());

@@ -37,15 +37,16 @@ TFrm_RH::TFrm_RH(QWidget* parent) : ShellDialog(parent)
 {
     setObjectName(QStringLiteral("Frm_RH"));
     setWindowTitle(QStringLiteral("SISTEMA DE RECURSOS HUMANOS DA SME - CORMAVI"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint);
 
     auto* bar = new QMenuBar(this);
     QMenu* cadastros = bar->addMenu(QStringLiteral("Cadastros"));
-    QAction* funcionarios =
-        addEntry(cadastros, "Funcionarios1", QStringLiteral("Funcionarios"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction* funcionarios = addEntry(cadastros, "Funcionarios1", QStringLiteral("Funcionarios"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_F));
     QMenu* administracao = bar->addMenu(QStringLiteral("Administracao"));
-    QAction* agendamento =
-        addEntry(administracao, "Agendamento1", QStringLiteral("Agendamento"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* agendamento = addEntry(administracao, "Agendamento1", QStringLiteral("Agendamento"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_A));
     addEntry(administracao, "WhatsAPP1", QStringLiteral("WhatsAPP"));
     QMenu* sairMenu = bar->addMenu(QStringLiteral("Sair"));
     QAction* sair = addEntry(sairMenu, "SairdoSistema1", QStringLiteral("Sair do Sistema"));

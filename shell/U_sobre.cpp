@@ -96,8 +96,8 @@ bool TForm_sobre::eventFilter(QObject* watched, QEvent* event)
         QFont font = link->font();
         font.setUnderline(true);
         link->setFont(font);
-    } else if (link && event->type() == QEvent::MouseButtonRelease
-               && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    } else if (link && event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         link == lblCrome ? lblCromeClick() : lblInternetClick();
         return true;
     }
@@ -116,6 +116,7 @@ void TForm_sobre::lblInternetClick()
 
 QString applicationTitle()
 {
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName().section(QLatin1Char('.'), 0, 0);
+    const QString name =
+        QFileInfo(QCoreApplication::applicationFilePath()).fileName().section(QLatin1Char('.'), 0, 0);
     return name.left(1) + name.mid(1).toLower();
 }

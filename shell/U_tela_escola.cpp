@@ -23,13 +23,13 @@ namespace {
 const shell::OpenerTable& screens()
 {
     static const shell::OpenerTable table = {
-        {QStringLiteral("Alunos1"), {}},                       // TFrm_Cad_Escolar_Anual
+        {QStringLiteral("Alunos1"), {}}, // TFrm_Cad_Escolar_Anual
         {QStringLiteral("Escolas1"), shell::modal<TFrm_Cad_Escola>()},
         {QStringLiteral("Serie1"), shell::modal<TFrm_Cad_Serie>()},
         {QStringLiteral("Turno1"), shell::modal<TFrm_Cad_Turno>()},
         {QStringLiteral("Vagas1"), shell::modal<TFrm_Cad_Vagas>()},
         {QStringLiteral("Colaborador1"), shell::modal<TFrm_Cad_Colaborador>()},
-        {QStringLiteral("PesquiarFiltro1"), {}},               // TFrm_Pesq_Escolar_Anual_Filtro
+        {QStringLiteral("PesquiarFiltro1"), {}}, // TFrm_Pesq_Escolar_Anual_Filtro
         {QStringLiteral("CronogramadeCadastroEscolar1"), shell::modal<TFrm_Cad_Cronograma_Escolar>()},
     };
     return table;
@@ -41,8 +41,8 @@ TFrm_Escolas::TFrm_Escolas(QWidget* parent) : ShellDialog(parent)
 {
     setObjectName(QStringLiteral("Frm_Escolas"));
     setWindowTitle(QStringLiteral("SISTEMA DE ESCOLAR - SME - CORMAVI"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* bar = new QMenuBar(this);
     QMenu* cadastros = bar->addMenu(QStringLiteral("Cadastros"));
@@ -59,7 +59,8 @@ TFrm_Escolas::TFrm_Escolas(QWidget* parent) : ShellDialog(parent)
 
     QMenu* administracao = bar->addMenu(QStringLiteral("Administracao"));
     administracao->addSeparator();
-    addEntry(administracao, "Agendamento1", QStringLiteral("Agendamento"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    addEntry(administracao, "Agendamento1", QStringLiteral("Agendamento"),
+             QKeySequence(Qt::CTRL | Qt::Key_A));
     administracao->addSeparator();
     addEntry(administracao, "WhatsAPP1", QStringLiteral("WhatsAPP"));
     addEntry(administracao, "CronogramadeCadastroEscolar1", QStringLiteral("Cronograma de Cadastro Escolar"));
@@ -82,8 +83,8 @@ TFrm_Escolas::TFrm_Escolas(QWidget* parent) : ShellDialog(parent)
         {band->add(QStringLiteral("img4"), QStringLiteral("matricular.png"), QStringLiteral("MATRICULAR"),
                    QStringLiteral("MATRICULAR")),
          nullptr},
-        {band->add(QStringLiteral("img5"), QStringLiteral("vagas.png"), QStringLiteral("CADASTRO DE VAGAS - F4"),
-                   QStringLiteral("VAGAS - F5")),
+        {band->add(QStringLiteral("img5"), QStringLiteral("vagas.png"),
+                   QStringLiteral("CADASTRO DE VAGAS - F4"), QStringLiteral("VAGAS - F5")),
          vagas},
         {band->add(QStringLiteral("imgSair"), QStringLiteral("sair.png"), QStringLiteral("SAIR"),
                    QStringLiteral("SAIR DO SISTEMA")),

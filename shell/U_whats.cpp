@@ -43,8 +43,8 @@ QString whatsappDirectAddress(const QString& number)
 
 QString whatsappAddress(const QString& number, const QString& name, const QString& message)
 {
-    return whatsappDirectAddress(number) + QStringLiteral("&text=")
-           + encoded(QStringLiteral("Olá, aqui é: ") + name + QStringLiteral(", ") + message);
+    return whatsappDirectAddress(number) + QStringLiteral("&text=") +
+           encoded(QStringLiteral("Olá, aqui é: ") + name + QStringLiteral(", ") + message);
 }
 
 TFrm_Whats::TFrm_Whats(QWidget* parent) : ShellDialog(parent)

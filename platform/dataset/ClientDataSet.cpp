@@ -156,8 +156,9 @@ void ClientDataSet::open()
     FilterExpression expression = FilterExpression::parse(m_filterText, fields);
     std::vector<int> index;
     for (const QString& name : m_indexFieldNames.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        auto it = std::find_if(fields.begin(), fields.end(),
-                               [&](const FieldDef& f) { return f.name.compare(name.trimmed(), Qt::CaseInsensitive) == 0; });
+        auto it = std::find_if(fields.begin(), fields.end(), [&](const FieldDef& f) {
+            return f.name.compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+        });
         if (it == fields.end())
             throw DataError(QStringLiteral("Field '%1' not found").arg(name.trimmed()));
         index.push_back(static_cast<int>(it - fields.begin()));
@@ -441,9 +442,9 @@ void ClientDataSet::rebuildOrder()
     keys.reserve(m_slots.size());
     const int first = m_indexFields.empty() ? -1 : m_indexFields.front();
     const FieldType type = first < 0 ? FieldType::Integer : m_fields[static_cast<size_t>(first)].type;
-    const bool exactKey = m_indexFields.size() == 1 &&
-                          (type == FieldType::Integer || type == FieldType::Boolean || type == FieldType::Date ||
-                           type == FieldType::Time);
+    const bool exactKey =
+        m_indexFields.size() == 1 && (type == FieldType::Integer || type == FieldType::Boolean ||
+                                      type == FieldType::Date || type == FieldType::Time);
     for (int i = 0; i < static_cast<int>(m_slots.size()); ++i) {
         const Slot& s = m_slots[static_cast<size_t>(i)];
         if (s.status == Status::Discarded || s.status == Status::Unposted)
@@ -498,10 +499,9 @@ void ClientDataSet::placeInOrder(int slot)
     if (!m_orderValid)
         return;
     m_order.erase(std::remove(m_order.begin(), m_order.end(), slot), m_order.end());
-    auto at = m_indexFields.empty()
-                  ? m_order.end()
-                  : std::upper_bound(m_order.begin(), m_order.end(), slot,
-                                     [this](int a, int b) { return sortsBefore(a, b); });
+    auto at = m_indexFields.empty() ? m_order.end()
+                                    : std::upper_bound(m_order.begin(), m_order.end(), slot,
+                                                       [this](int a, int b) { return sortsBefore(a, b); });
     m_order.insert(at, slot);
     rankOrder();
 }
@@ -611,14 +611,16 @@ void ClientDataSet::prior()
     m_eof = false;
 }
 
-bool ClientDataSet::locate(const QString& fieldName, const QVariant& value, bool caseInsensitive, bool partialKey)
+bool ClientDataSet::locate(const QString& fieldName, const QVariant& value, bool caseInsensitive,
+                           bool partialKey)
 {
     requireActive();
     if (isEditing())
         post();
     const int f = fieldByName(fieldName).index();
     const FieldDef& def = m_fields[static_cast<size_t>(f)];
-    const bool text = def.type == FieldType::String || def.type == FieldType::FixedString || def.type == FieldType::Memo;
+    const bool text =
+        def.type == FieldType::String || def.type == FieldType::FixedString || def.type == FieldType::Memo;
     const QString wanted = value.toString();
     const Qt::CaseSensitivity cs = caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive;
     for (size_t v = 0; v < m_view.size(); ++v) {

@@ -38,7 +38,7 @@ public:
     bool isNull() const { return value().isNull(); }
     void clear() { setValue(QVariant()); }
 
-    QString asString() const;            // null reads as ""
+    QString asString() const;              // null reads as ""
     void setAsString(const QString& text); // dates "dd/mm/yyyy", "" sets null
     int asInteger() const;
     void setAsInteger(int value) { setValue(value); }
@@ -98,7 +98,8 @@ public:
     const QString& indexFieldNames() const { return m_indexFieldNames; }
 
     // Master/detail: only rows whose detail fields equal the master's current values show.
-    void setMasterSource(ClientDataSet* master, const QStringList& masterFields, const QStringList& detailFields);
+    void setMasterSource(ClientDataSet* master, const QStringList& masterFields,
+                         const QStringList& detailFields);
 
     // Cursor over the visible rows
     int recordCount() const;
@@ -134,10 +135,10 @@ public:
 
 signals:
     void stateChanged();
-    void currentChanged();      // the cursor moved to another row
+    void currentChanged();        // the cursor moved to another row
     void fieldChanged(int field); // a value of the current row changed
-    void dataReset();           // rows opened, closed, filtered or sorted anew
-    void rowUpdated(int row);   // a visible row's values changed
+    void dataReset();             // rows opened, closed, filtered or sorted anew
+    void rowUpdated(int row);     // a visible row's values changed
 
 private:
     friend class Field;

@@ -26,7 +26,10 @@ public:
 
     bool isNull(int row, int column) const { return col(column).len[static_cast<size_t>(row)] == kNull; }
     QByteArrayView bytes(int row, int column) const;
-    int32_t int32(int row, int column) const { return static_cast<int32_t>(col(column).pos[static_cast<size_t>(row)]); }
+    int32_t int32(int row, int column) const
+    {
+        return static_cast<int32_t>(col(column).pos[static_cast<size_t>(row)]);
+    }
     int64_t int64(int row, int column) const;
     double real(int row, int column) const;
 
@@ -36,8 +39,8 @@ public:
     void setValue(int row, int column, const QVariant& value); // converted to the column's type
     QVariant value(int row, int column) const;
 
-    PackedRow pack(int row) const;                   // a copy of the row's values
-    void assign(int row, const PackedRow& values);   // the reverse
+    PackedRow pack(int row) const;                 // a copy of the row's values
+    void assign(int row, const PackedRow& values); // the reverse
 
 private:
     static constexpr uint32_t kNull = 0xFFFFFFFFu;

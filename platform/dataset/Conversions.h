@@ -25,9 +25,9 @@ private:
 };
 
 // The workstation's short date format is day/month/four-digit year.
-QDate toDate(const QString& text);    // throws "'%s' is not a valid date"
-QTime toTime(const QString& text);    // "hh:mm" or "hh:mm:ss"; throws "'%s' is not a valid time"
-int toInteger(const QString& text);   // throws "'%s' is not a valid integer value"
+QDate toDate(const QString& text);  // throws "'%s' is not a valid date"
+QTime toTime(const QString& text);  // "hh:mm" or "hh:mm:ss"; throws "'%s' is not a valid time"
+int toInteger(const QString& text); // throws "'%s' is not a valid integer value"
 // A masked date or time editor left empty shows only blanks and separators.
 bool isBlankDateText(const QString& text);
 QString displayTextOf(const QVariant& value, FieldType type);

@@ -4,7 +4,8 @@
 
 namespace ds {
 
-DataSetModel::DataSetModel(ClientDataSet* dataSet, QObject* parent) : QAbstractTableModel(parent), m_dataSet(dataSet)
+DataSetModel::DataSetModel(ClientDataSet* dataSet, QObject* parent)
+    : QAbstractTableModel(parent), m_dataSet(dataSet)
 {
     connect(dataSet, &ClientDataSet::dataReset, this, [this] {
         beginResetModel();
@@ -42,7 +43,8 @@ void DataSetModel::resolveColumns()
 
 int DataSetModel::fieldOfColumn(int column) const
 {
-    return column >= 0 && column < static_cast<int>(m_fieldOf.size()) ? m_fieldOf[static_cast<size_t>(column)] : -1;
+    return column >= 0 && column < static_cast<int>(m_fieldOf.size()) ? m_fieldOf[static_cast<size_t>(column)]
+                                                                      : -1;
 }
 
 int DataSetModel::rowCount(const QModelIndex& parent) const

@@ -10,7 +10,6 @@
 
 namespace ds {
 
-
 // Grids show a client dataset's visible rows through this model; it reads cells on demand.
 class DataSetModel final : public QAbstractTableModel
 {

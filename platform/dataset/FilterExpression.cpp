@@ -4,7 +4,6 @@
 #include "platform/dataset/DataError.h"
 #include "platform/dataset/TextCollation.h"
 
-
 namespace ds {
 
 namespace {
@@ -28,7 +27,8 @@ public:
     {
         skipBlanks();
         const qsizetype start = m_pos;
-        while (m_pos < m_text.size() && (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_')))
+        while (m_pos < m_text.size() &&
+               (m_text[m_pos].isLetterOrNumber() || m_text[m_pos] == QLatin1Char('_')))
             ++m_pos;
         return m_text.mid(start, m_pos - start);
     }
@@ -68,9 +68,8 @@ public:
     }
     [[noreturn]] void fail(const QString& what) const
     {
-        throw DataError(QStringLiteral("Invalid filter \"%1\": %2 at position %3")
-                            .arg(m_text, what)
-                            .arg(m_pos + 1));
+        throw DataError(
+            QStringLiteral("Invalid filter \"%1\": %2 at position %3").arg(m_text, what).arg(m_pos + 1));
     }
 
 private:
@@ -139,8 +138,8 @@ FilterExpression FilterExpression::parse(const QString& text, const std::vector<
             term.text = value.toUtf8();
             const qsizetype wild = term.text.indexOf('%');
             term.prefixOnly = term.op == Op::Like && wild == term.text.size() - 1 && !term.text.contains('_');
-            if (term.op == Op::Like && term.type != FieldType::String && term.type != FieldType::FixedString &&
-                term.type != FieldType::Memo)
+            if (term.op == Op::Like && term.type != FieldType::String &&
+                term.type != FieldType::FixedString && term.type != FieldType::Memo)
                 lex.fail(QStringLiteral("\"like\" needs a text field"));
         } else if (term.type == FieldType::Date) {
             try {

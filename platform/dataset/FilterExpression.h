@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/dataset/FieldDef.h"
 #include "platform/dataset/ColumnStore.h"
+#include "platform/dataset/FieldDef.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,7 +29,7 @@ private:
         int field = -1;
         FieldType type = FieldType::String;
         Op op = Op::Equal;
-        QByteArray text; // literal as UTF-8 for text fields
+        QByteArray text;         // literal as UTF-8 for text fields
         bool prefixOnly = false; // "like 'abc%'": the search boxes' pattern, matched without backtracking
         double number = 0;
         qint64 whole = 0; // Julian day, milliseconds or integer

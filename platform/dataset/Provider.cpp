@@ -232,7 +232,8 @@ ApplyResult Provider::apply(const std::vector<FieldDef>& fields, const std::vect
         transaction.commit();
     } catch (const fb::Error& error) {
         result.errorCount = 1;
-        result.failure = error.isConflict() ? ApplyResult::Failure::Conflict : ApplyResult::Failure::DatabaseError;
+        result.failure =
+            error.isConflict() ? ApplyResult::Failure::Conflict : ApplyResult::Failure::DatabaseError;
         result.message = error.message();
     }
     return result;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/dataset/ApplyResult.h"
-#include "platform/dataset/FieldDef.h"
 #include "platform/dataset/ColumnStore.h"
+#include "platform/dataset/FieldDef.h"
 #include "platform/dataset/PackedRow.h"
 
 #include <QObject>

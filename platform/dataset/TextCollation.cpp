@@ -113,7 +113,8 @@ uint64_t textSortPrefix(QByteArrayView text)
     qsizetype pos = 0;
     for (int n = 0; n < 4; ++n) {
         // one more than the weight, so that a shorter text sorts before a longer one
-        const uint64_t weight = pos < text.size() ? std::min<uint64_t>(primary(decode(text, pos)), 0x7FFE) + 1 : 0;
+        const uint64_t weight =
+            pos < text.size() ? std::min<uint64_t>(primary(decode(text, pos)), 0x7FFE) + 1 : 0;
         key = (key << 15) | weight;
     }
     return key;

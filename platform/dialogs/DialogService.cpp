@@ -26,18 +26,20 @@ DialogService& dialogService()
 
 void showMessage(QWidget* parent, const QString& text)
 {
-    dialogService().show(parent, {QCoreApplication::applicationName(), text, Icon::None, Button::Ok, Button::Ok});
+    dialogService().show(parent,
+                         {QCoreApplication::applicationName(), text, Icon::None, Button::Ok, Button::Ok});
 }
 
 bool askYesNo(QWidget* parent, const QString& title, const QString& text, Icon icon, Button defaultButton)
 {
-    return dialogService().show(parent, {title, text, icon, Button::Yes | Button::No, defaultButton}) == Button::Yes;
+    return dialogService().show(parent, {title, text, icon, Button::Yes | Button::No, defaultButton}) ==
+           Button::Yes;
 }
 
 void showError(QWidget* parent, const QString& text, const QString& title)
 {
-    dialogService().show(parent, {title.isEmpty() ? QCoreApplication::applicationName() : title, text, Icon::Error,
-                                  Button::Ok, Button::Ok});
+    dialogService().show(parent, {title.isEmpty() ? QCoreApplication::applicationName() : title, text,
+                                  Icon::Error, Button::Ok, Button::Ok});
 }
 
 } // namespace dlg

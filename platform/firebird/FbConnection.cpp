@@ -71,7 +71,8 @@ void Connection::attach(const AttachParams& params)
     detach();
     const QByteArray target = attachString(params).toUtf8();
     if (target.isEmpty())
-        throw Error(QStringLiteral("Banco de dados não informado: a chave DATABASE do config.ini está vazia ou ausente"));
+        throw Error(QStringLiteral(
+            "Banco de dados não informado: a chave DATABASE do config.ini está vazia ou ausente"));
     Firebird::IXpbBuilder* dpb = newDpb();
     try {
         insertString(dpb, isc_dpb_user_name, params.userName);
@@ -134,7 +135,9 @@ void Connection::createDatabase(const QString& path, const QString& userName, co
         const QByteArray target = path.toUtf8();
         Firebird::IProvider* provider = master()->getDispatcher();
         Status status;
-        Firebird::IAttachment* attachment = provider->createDatabase(status.get(), target.constData(), dpb->getBufferLength(status.get()), dpb->getBuffer(status.get()));
+        Firebird::IAttachment* attachment =
+            provider->createDatabase(status.get(), target.constData(), dpb->getBufferLength(status.get()),
+                                     dpb->getBuffer(status.get()));
         provider->release();
         status.check();
         checked([&](auto* s) { attachment->detach(s); });

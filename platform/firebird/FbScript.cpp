@@ -59,8 +59,9 @@ namespace {
 bool isIsqlCommand(const QString& sql)
 {
     static const QRegularExpression command(
-        QStringLiteral("^(COMMIT(\\s+WORK)?|SET\\s+(SQL\\s+DIALECT|NAMES|AUTODDL|ECHO|LIST|STATS|PLAN|HEADING|"
-                       "WARNINGS|BAIL)\\b.*)$"),
+        QStringLiteral(
+            "^(COMMIT(\\s+WORK)?|SET\\s+(SQL\\s+DIALECT|NAMES|AUTODDL|ECHO|LIST|STATS|PLAN|HEADING|"
+            "WARNINGS|BAIL)\\b.*)$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     return command.match(sql.trimmed()).hasMatch();
 }

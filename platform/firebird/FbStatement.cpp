@@ -109,7 +109,8 @@ QString positionalSql(const QString& sql, QStringList* names)
             const qsizetype stop = end < 0 ? n : end + 2;
             out += QStringView(sql).mid(i, stop - i);
             i = stop;
-        } else if (c == QLatin1Char(':') && i + 1 < n && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
+        } else if (c == QLatin1Char(':') && i + 1 < n &&
+                   (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
             qsizetype j = i + 1;
             while (j < n && (sql[j].isLetterOrNumber() || sql[j] == QLatin1Char('_')))
                 ++j;
@@ -159,7 +160,8 @@ Statement::Statement(Transaction& transaction, const QString& sql) : m_transacti
         m_values.resize(m_parameterNames.size());
         if (m_parameterNames.isEmpty()) {
             // "?" written directly in the text still needs a value each
-            Firebird::IMessageMetadata* in = checked([&](auto* s) { return m_statement->getInputMetadata(s); });
+            Firebird::IMessageMetadata* in =
+                checked([&](auto* s) { return m_statement->getInputMetadata(s); });
             const unsigned inCount = checked([&](auto* s) { return in->getCount(s); });
             in->release();
             for (unsigned i = 0; i < inCount; ++i)
@@ -337,7 +339,8 @@ void Statement::writeInput()
             break;
         }
         case SQL_BLOB: {
-            const QByteArray bytes = v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+            const QByteArray bytes =
+                v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
             ISC_QUAD id;
             Firebird::IBlob* blob = checked(
                 [&](auto* s) { return attachment->createBlob(s, m_transaction.handle(), &id, 0, nullptr); });
@@ -360,7 +363,8 @@ void Statement::writeInput()
             break;
         }
         default: { // SQL_VARYING
-            const QByteArray bytes = v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+            const QByteArray bytes =
+                v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
             const auto len = static_cast<unsigned short>(bytes.size());
             std::memcpy(data, &len, sizeof len);
             std::memcpy(data + sizeof len, bytes.constData(), len);
@@ -478,7 +482,8 @@ int Statement::msecsSinceMidnight(int column) const
 {
     ISC_TIME t;
     const unsigned char* data = cell(column);
-    std::memcpy(&t, data + (m_columns[column].type == ColumnType::Timestamp ? sizeof(ISC_DATE) : 0), sizeof t);
+    std::memcpy(&t, data + (m_columns[column].type == ColumnType::Timestamp ? sizeof(ISC_DATE) : 0),
+                sizeof t);
     return static_cast<int>(t / 10);
 }
 

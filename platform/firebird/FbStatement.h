@@ -17,8 +17,22 @@ namespace fb {
 
 class Transaction;
 
-enum class ColumnType { Text, FixedText, SmallInt, Integer, BigInt, Float, Double, Date, Time, Timestamp,
-                        Blob, TextBlob, Boolean, Other };
+enum class ColumnType {
+    Text,
+    FixedText,
+    SmallInt,
+    Integer,
+    BigInt,
+    Float,
+    Double,
+    Date,
+    Time,
+    Timestamp,
+    Blob,
+    TextBlob,
+    Boolean,
+    Other
+};
 
 struct Column
 {

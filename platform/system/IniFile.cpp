@@ -30,7 +30,8 @@ IniFile::IniFile(const QString& path)
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq <= 0)
             continue;
-        m_entries.push_back({section, line.left(eq).trimmed().toString(), line.mid(eq + 1).trimmed().toString()});
+        m_entries.push_back(
+            {section, line.left(eq).trimmed().toString(), line.mid(eq + 1).trimmed().toString()});
     }
 }
 

@@ -16,8 +16,8 @@ bool anyInterfaceOnline()
     const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface& nic : interfaces) {
         const auto flags = nic.flags();
-        if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning)
-            || (flags & QNetworkInterface::IsLoopBack))
+        if (!(flags & QNetworkInterface::IsUp) || !(flags & QNetworkInterface::IsRunning) ||
+            (flags & QNetworkInterface::IsLoopBack))
             continue;
         for (const QNetworkAddressEntry& entry : nic.addressEntries()) {
             const QHostAddress ip = entry.ip();
@@ -43,7 +43,8 @@ QStringList hostIPv4Addresses()
 
 bool internetConnected()
 {
-    static const bool haveBackend = QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    static const bool haveBackend =
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
     if (haveBackend && QNetworkInformation::instance()) {
         const auto reachability = QNetworkInformation::instance()->reachability();
         if (reachability != QNetworkInformation::Reachability::Unknown)

@@ -125,9 +125,7 @@ void drawIcons()
         p.drawLine(QPointF(66, 36), QPointF(80, 50));
         p.drawLine(QPointF(66, 64), QPointF(80, 50));
     });
-    icon("alunos.png", QColor(0x3C, 0x8D, 0x40), [](QPainter& p) {
-        person(p, QPointF(50, 34), 1.5);
-    });
+    icon("alunos.png", QColor(0x3C, 0x8D, 0x40), [](QPainter& p) { person(p, QPointF(50, 34), 1.5); });
     icon("matricular.png", QColor(0x2E, 0x7D, 0x9A), [](QPainter& p) {
         p.drawRoundedRect(QRectF(26, 20, 48, 62), 5, 5);
         p.drawLine(QPointF(40, 18), QPointF(60, 18));
@@ -303,8 +301,8 @@ void drawEmblem(QPainter& p, QPointF centre, double radius, QColor ink)
     font.setBold(true);
     p.setFont(font);
     p.setPen(ink);
-    p.drawText(QRectF(centre.x() - radius, centre.y() - radius * 0.55, 2 * radius, radius * 0.8), Qt::AlignCenter,
-               QStringLiteral("SME"));
+    p.drawText(QRectF(centre.x() - radius, centre.y() - radius * 0.55, 2 * radius, radius * 0.8),
+               Qt::AlignCenter, QStringLiteral("SME"));
     p.setPen(QPen(ink, radius / 12, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(centre + QPointF(-radius * 0.4, radius * 0.45), centre + QPointF(radius * 0.4, radius * 0.3));
     p.restore();
@@ -340,7 +338,8 @@ void drawPictures()
         font.setBold(true);
         p.setFont(font);
         p.setPen(Qt::white);
-        p.drawText(QRectF(0, 196, 310, 22), Qt::AlignCenter, QStringLiteral("Secretaria Municipal de Educação"));
+        p.drawText(QRectF(0, 196, 310, 22), Qt::AlignCenter,
+                   QStringLiteral("Secretaria Municipal de Educação"));
     }
     save(login, "fundo_login.png");
 
@@ -358,11 +357,13 @@ void drawPictures()
         font.setBold(true);
         p.setFont(font);
         p.setPen(QColor(0x1F, 0x3B, 0x5C));
-        p.drawText(QRectF(0, 320, 960, 44), Qt::AlignCenter, QStringLiteral("SECRETARIA MUNICIPAL DE EDUCAÇÃO"));
+        p.drawText(QRectF(0, 320, 960, 44), Qt::AlignCenter,
+                   QStringLiteral("SECRETARIA MUNICIPAL DE EDUCAÇÃO"));
         font.setPixelSize(18);
         font.setBold(false);
         p.setFont(font);
-        p.drawText(QRectF(0, 366, 960, 30), Qt::AlignCenter, QStringLiteral("Prefeitura Municipal de Cormavi"));
+        p.drawText(QRectF(0, 366, 960, 30), Qt::AlignCenter,
+                   QStringLiteral("Prefeitura Municipal de Cormavi"));
     }
     save(menu, "fundo_menu.png");
 

@@ -1,5 +1,4 @@
 #include "data/DemoDatabase.h"
-#include "tests/support/TestDatabase.h"
 #include "data/TableDefs.h"
 #include "data/U_datamodulo.h"
 #include "platform/dataset/DataError.h"
@@ -8,6 +7,7 @@
 #include "platform/firebird/FbError.h"
 #include "platform/firebird/FbStatement.h"
 #include "platform/firebird/FbTransaction.h"
+#include "tests/support/TestDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +29,8 @@ protected:
     {
         dbPath = dir.filePath(QStringLiteral("banco.fdb"));
         createSchemaDatabase(dbPath, QStringLiteral("SYSDBA"), QString());
-        writeConfig(QStringLiteral("[CONFIG]\nHOSTNAME=\nDATABASE=%1\nUSER_NAME=SYSDBA\nPASSWORD=masterkey\n").arg(dbPath));
+        writeConfig(QStringLiteral("[CONFIG]\nHOSTNAME=\nDATABASE=%1\nUSER_NAME=SYSDBA\nPASSWORD=masterkey\n")
+                        .arg(dbPath));
         module.setConfigPath(configPath());
     }
     QString configPath() const { return dir.filePath(QStringLiteral("config.ini")); }
@@ -99,10 +100,12 @@ TEST_F(DataModuleTest, SchemaMatchesTheDeclaredColumns)
     fb::Connection connection;
     connection.attach({QString(), dbPath, QStringLiteral("SYSDBA"), QString(), {}});
     fb::Transaction tx = connection.startTransaction();
-    fb::Statement st(tx, QStringLiteral(
-        "select trim(rf.RDB$FIELD_NAME), f.RDB$FIELD_TYPE, f.RDB$FIELD_SUB_TYPE, f.RDB$CHARACTER_LENGTH, "
-        "coalesce(rf.RDB$NULL_FLAG, 0) from RDB$RELATION_FIELDS rf join RDB$FIELDS f "
-        "on f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE where rf.RDB$RELATION_NAME = :t"));
+    fb::Statement st(
+        tx,
+        QStringLiteral(
+            "select trim(rf.RDB$FIELD_NAME), f.RDB$FIELD_TYPE, f.RDB$FIELD_SUB_TYPE, f.RDB$CHARACTER_LENGTH, "
+            "coalesce(rf.RDB$NULL_FLAG, 0) from RDB$RELATION_FIELDS rf join RDB$FIELDS f "
+            "on f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE where rf.RDB$RELATION_NAME = :t"));
     for (const TableDef& table : tableDefs()) {
         st.bind(QStringLiteral("t"), QLatin1String(table.name));
         st.open();
@@ -162,17 +165,22 @@ TEST_F(DataModuleTest, GeneratorsShareTheirSequencesAndPaddingIsKept)
 
     exec(QStringLiteral("insert into FUNCIONARIO (ID, CNH_CAT, TITULO_ZONA) values (1, 'AB', '12')"));
     module.cdsfuncionario->open();
-    EXPECT_EQ(module.cdsfuncionario->fieldByName(QStringLiteral("CNH_CAT")).asString(), QStringLiteral("AB        "));
+    EXPECT_EQ(module.cdsfuncionario->fieldByName(QStringLiteral("CNH_CAT")).asString(),
+              QStringLiteral("AB        "));
     EXPECT_EQ(module.cdsfuncionario->fieldByName(QStringLiteral("TITULO_SECAO")).asString(), QString());
 }
 
 TEST_F(DataModuleTest, ConfigNamesMatchWithoutCaseAndEmptyValuesRemoveParameters)
 {
-    writeConfig(QStringLiteral("[other]\ndatabase=/wrong.fdb\n[config]\nhostname=\ndatabase=%1\nuser_name= SYSDBA \n"
-                               "Password=\n")
-                    .arg(dbPath));
-    fb::AttachParams params{QStringLiteral("built-in"), QStringLiteral("C:\\ESCOLAR\\banco\\banco.fdb"),
-                            QStringLiteral("sysdba"), QStringLiteral("built-in"), {}};
+    writeConfig(
+        QStringLiteral("[other]\ndatabase=/wrong.fdb\n[config]\nhostname=\ndatabase=%1\nuser_name= SYSDBA \n"
+                       "Password=\n")
+            .arg(dbPath));
+    fb::AttachParams params{QStringLiteral("built-in"),
+                            QStringLiteral("C:\\ESCOLAR\\banco\\banco.fdb"),
+                            QStringLiteral("sysdba"),
+                            QStringLiteral("built-in"),
+                            {}};
     module.conexaoBeforeConnect(params);
     EXPECT_EQ(params.hostname, QString());
     EXPECT_EQ(params.database, dbPath);
@@ -199,9 +207,10 @@ TEST_F(DataModuleTest, StartFailuresCarryTheDatabasesText)
     };
     const Case cases[] = {
         {"missing config.ini", QString(), "DATABASE"},
-        {"wrong path", QStringLiteral("[CONFIG]\nDATABASE=/nonexistent/banco.fdb\n"), "/nonexistent/banco.fdb"},
-        {"unreachable host", QStringLiteral("[CONFIG]\nHOSTNAME=127.0.0.1/1\nDATABASE=/x.fdb\nUSER_NAME=SYSDBA\n"),
-         "127.0.0.1"},
+        {"wrong path", QStringLiteral("[CONFIG]\nDATABASE=/nonexistent/banco.fdb\n"),
+         "/nonexistent/banco.fdb"},
+        {"unreachable host",
+         QStringLiteral("[CONFIG]\nHOSTNAME=127.0.0.1/1\nDATABASE=/x.fdb\nUSER_NAME=SYSDBA\n"), "127.0.0.1"},
     };
     for (const Case& c : cases) {
         QFile::remove(configPath());
@@ -270,9 +279,11 @@ TEST(DataModuleServer, HostnameAndDatabaseCombine)
     if (!server)
         GTEST_SKIP() << "QN_TEST_SERVER not set";
     QTemporaryDir dir;
-    const QString path = server->directory + QStringLiteral("/startup-%1.fdb").arg(QCoreApplication::applicationPid());
+    const QString path =
+        server->directory + QStringLiteral("/startup-%1.fdb").arg(QCoreApplication::applicationPid());
     QFile::remove(path);
-    createSchemaDatabase(server->hostname + QLatin1Char(':') + path, QStringLiteral("SYSDBA"), server->password);
+    createSchemaDatabase(server->hostname + QLatin1Char(':') + path, QStringLiteral("SYSDBA"),
+                         server->password);
     const QString configs[] = {
         QStringLiteral("[CONFIG]\nHOSTNAME=%1\nDATABASE=%2\nUSER_NAME=SYSDBA\nPASSWORD=%3\n"),
         QStringLiteral("[CONFIG]\nHOSTNAME=\nDATABASE=%1:%2\nUSER_NAME=SYSDBA\nPASSWORD=%3\n"),

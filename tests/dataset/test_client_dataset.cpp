@@ -63,8 +63,8 @@ std::vector<FieldDef> pessoaFields()
 // One workstation's chain over a table: connection, SQL dataset, provider, client dataset.
 struct Workstation
 {
-    explicit Workstation(const fb::AttachParams& params, const QString& sql = QStringLiteral("select * from PESSOA"),
-                         bool quoting = true)
+    explicit Workstation(const fb::AttachParams& params,
+                         const QString& sql = QStringLiteral("select * from PESSOA"), bool quoting = true)
     {
         connection.setBeforeConnect([params](fb::AttachParams& p) { p = params; });
         query = std::make_unique<SqlQuery>(&connection, sql);
@@ -197,7 +197,8 @@ TEST_F(ClientDataSetTest, InsertEditDeleteLandInTheDatabase)
     EXPECT_EQ(cds.changeCount(), 0);
     EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = %1").arg(key)).toString(),
               QStringLiteral("JOSÉ D'ÁVILA"));
-    EXPECT_EQ(ws->scalar(QStringLiteral("select NASC from PESSOA where ID = %1").arg(key)).toDate(), QDate(2020, 2, 29));
+    EXPECT_EQ(ws->scalar(QStringLiteral("select NASC from PESSOA where ID = %1").arg(key)).toDate(),
+              QDate(2020, 2, 29));
 
     cds.edit();
     cds.fieldByName(QStringLiteral("CIDADE")).setAsString(QStringLiteral("SERRA"));
@@ -220,7 +221,8 @@ TEST_F(ClientDataSetTest, UnquotedProviderWritesToo)
     plain.cds.edit();
     plain.cds.fieldByName(QStringLiteral("NOME")).setAsString(QStringLiteral("CARLA"));
     ASSERT_TRUE(plain.cds.applyUpdates(0).ok());
-    EXPECT_EQ(plain.scalar(QStringLiteral("select NOME from PESSOA where ID = 4")).toString(), QStringLiteral("CARLA"));
+    EXPECT_EQ(plain.scalar(QStringLiteral("select NOME from PESSOA where ID = 4")).toString(),
+              QStringLiteral("CARLA"));
 }
 
 TEST_F(ClientDataSetTest, UpdateMatchesNullsAndIgnoresBlobs)
@@ -235,7 +237,8 @@ TEST_F(ClientDataSetTest, UpdateMatchesNullsAndIgnoresBlobs)
     cds.post();
     const ApplyResult result = cds.applyUpdates(0);
     EXPECT_TRUE(result.ok()) << result.message.toStdString();
-    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 2")).toString(), QStringLiteral("AGUEDA"));
+    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 2")).toString(),
+              QStringLiteral("AGUEDA"));
 }
 
 TEST_F(ClientDataSetTest, FirstFailureRollsBackEverythingAndKeepsThePendingChanges)
@@ -257,7 +260,8 @@ TEST_F(ClientDataSetTest, FirstFailureRollsBackEverythingAndKeepsThePendingChang
                 result.message.contains(QStringLiteral("unique"), Qt::CaseInsensitive))
         << result.message.toStdString();
     EXPECT_EQ(cds.changeCount(), 2);
-    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 1")).toString(), QStringLiteral("BRUNO"))
+    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 1")).toString(),
+              QStringLiteral("BRUNO"))
         << "the first change was rolled back with the second";
 
     // the user mends the row and saves again: both changes land
@@ -266,8 +270,10 @@ TEST_F(ClientDataSetTest, FirstFailureRollsBackEverythingAndKeepsThePendingChang
     cds.post();
     result = cds.applyUpdates(0);
     EXPECT_TRUE(result.ok()) << result.message.toStdString();
-    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 1")).toString(), QStringLiteral("BRUNO II"));
-    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 50")).toString(), QStringLiteral("DUPLICADO"));
+    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 1")).toString(),
+              QStringLiteral("BRUNO II"));
+    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 50")).toString(),
+              QStringLiteral("DUPLICADO"));
 }
 
 TEST_F(ClientDataSetTest, OverLongTextIsRefusedAndKept)
@@ -308,7 +314,8 @@ TEST_F(ClientDataSetTest, RefusalsCarryTheirTexts)
         << "browse state";
     EXPECT_THROW(cds.fieldByName(QStringLiteral("NADA")), DataError);
     cds.edit();
-    EXPECT_THROW(cds.fieldByName(QStringLiteral("NASC")).setAsString(QStringLiteral("31/02/2020")), std::exception);
+    EXPECT_THROW(cds.fieldByName(QStringLiteral("NASC")).setAsString(QStringLiteral("31/02/2020")),
+                 std::exception);
     cds.fieldByName(QStringLiteral("NASC")).setAsString(QStringLiteral("  /  /    "));
     EXPECT_TRUE(cds.fieldByName(QStringLiteral("NASC")).isNull()) << "an empty masked date is null";
 }
@@ -340,8 +347,8 @@ TEST_F(ClientDataSetTest, SecondWorkstationsSaveIsAConflictAndStaysPending)
     for (ClientDataSet* cds : {&ws->cds, &other.cds}) {
         cds->locate(QStringLiteral("ID"), 3, false, false);
         cds->edit();
-        cds->fieldByName(QStringLiteral("NOME")).setAsString(cds == &ws->cds ? QStringLiteral("PRIMEIRO")
-                                                                            : QStringLiteral("SEGUNDO"));
+        cds->fieldByName(QStringLiteral("NOME"))
+            .setAsString(cds == &ws->cds ? QStringLiteral("PRIMEIRO") : QStringLiteral("SEGUNDO"));
         cds->post();
     }
     EXPECT_TRUE(ws->cds.applyUpdates(0).ok());
@@ -350,7 +357,8 @@ TEST_F(ClientDataSetTest, SecondWorkstationsSaveIsAConflictAndStaysPending)
     EXPECT_EQ(second.failure, ApplyResult::Failure::Conflict);
     EXPECT_EQ(other.cds.changeCount(), 1);
     EXPECT_EQ(other.cds.fieldByName(QStringLiteral("NOME")).asString(), QStringLiteral("SEGUNDO"));
-    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 3")).toString(), QStringLiteral("PRIMEIRO"));
+    EXPECT_EQ(ws->scalar(QStringLiteral("select NOME from PESSOA where ID = 3")).toString(),
+              QStringLiteral("PRIMEIRO"));
 
     // a delete of a row changed elsewhere conflicts the same way
     other.cds.cancelUpdates();
@@ -390,7 +398,8 @@ TEST_F(ClientDataSetTest, DetailFollowsTheMastersCurrentRow)
     master.next(); // ID 3
     EXPECT_EQ(filhos.cds.recordCount(), 1);
     filhos.cds.append();
-    EXPECT_EQ(filhos.cds.fieldByName(QStringLiteral("PAI")).asInteger(), 3) << "a new detail row takes the link";
+    EXPECT_EQ(filhos.cds.fieldByName(QStringLiteral("PAI")).asInteger(), 3)
+        << "a new detail row takes the link";
     filhos.cds.fieldByName(QStringLiteral("ID")).setAsInteger(9);
     filhos.cds.post();
     EXPECT_EQ(filhos.cds.recordCount(), 2);
@@ -425,7 +434,8 @@ TEST(ServerWorkstations, FirstSaveLandsSecondIsAConflict)
     const std::optional<TestServer> server = TestServer::fromEnvironment();
     if (!server)
         GTEST_SKIP() << "QN_TEST_SERVER not set";
-    const QString path = server->directory + QStringLiteral("/conflict-%1.fdb").arg(QCoreApplication::applicationPid());
+    const QString path =
+        server->directory + QStringLiteral("/conflict-%1.fdb").arg(QCoreApplication::applicationPid());
     QFile::remove(path);
     fb::AttachParams params{server->hostname, path, QStringLiteral("SYSDBA"), server->password, {}};
     fb::Connection::createDatabase(fb::attachString(params), params.userName, params.password);
@@ -442,15 +452,18 @@ TEST(ServerWorkstations, FirstSaveLandsSecondIsAConflict)
             w->cds.open();
             w->cds.locate(QStringLiteral("ID"), 1, false, false);
             w->cds.edit();
-            w->cds.fieldByName(QStringLiteral("NOME")).setAsString(w == &a ? QStringLiteral("A") : QStringLiteral("B"));
+            w->cds.fieldByName(QStringLiteral("NOME"))
+                .setAsString(w == &a ? QStringLiteral("A") : QStringLiteral("B"));
             w->cds.post();
         }
         EXPECT_TRUE(a.cds.applyUpdates(0).ok());
         const ApplyResult second = b.cds.applyUpdates(0);
         EXPECT_EQ(second.failure, ApplyResult::Failure::Conflict);
         EXPECT_EQ(b.cds.changeCount(), 1);
-        EXPECT_EQ(b.scalar(QStringLiteral("select NOME from PESSOA where ID = 1")).toString(), QStringLiteral("A"));
-        EXPECT_EQ(b.scalar(QStringLiteral("select count(*) from PESSOA")).toInt(), 4) << "nothing half-written";
+        EXPECT_EQ(b.scalar(QStringLiteral("select NOME from PESSOA where ID = 1")).toString(),
+                  QStringLiteral("A"));
+        EXPECT_EQ(b.scalar(QStringLiteral("select count(*) from PESSOA")).toInt(), 4)
+            << "nothing half-written";
     }
     fb::Connection drop;
     drop.attach(params);

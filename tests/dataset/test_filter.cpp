@@ -1,6 +1,6 @@
+#include "platform/dataset/ColumnStore.h"
 #include "platform/dataset/DataError.h"
 #include "platform/dataset/FilterExpression.h"
-#include "platform/dataset/ColumnStore.h"
 
 #include <QDate>
 
@@ -76,8 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"AND in capitals", "escola = 'E.M. X' AND serie = 'EJA'", false, true},
         MatchCase{"date greater or equal", "DATA_ATENDIMENTO >= '01/03/2026'", false, true},
         MatchCase{"date compared as date not text", "DATA_ATENDIMENTO <= '02/04/2026'", false, true},
-        MatchCase{"date range excludes", "DATA_ATENDIMENTO >= '16/03/2026' and DATA_ATENDIMENTO <= '31/03/2026'",
-                  false, false},
+        MatchCase{"date range excludes",
+                  "DATA_ATENDIMENTO >= '16/03/2026' and DATA_ATENDIMENTO <= '31/03/2026'", false, false},
         MatchCase{"date without leading zeros", "DATA_ATENDIMENTO = '15/3/2026'", false, true},
         MatchCase{"integer compared as number", "QTD_VAGAS >= '10'", false, false},
         MatchCase{"integer equal", "qtd_vagas = '4'", false, true},
@@ -121,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(Language, FilterErrors,
                                            ErrorCase{"nome_aluno 'A%'", "was expected"},
                                            ErrorCase{"nome_aluno <> 'A'", "was expected"},
                                            ErrorCase{"nome_aluno = A", "quoted value"},
-                                           ErrorCase{"nome_aluno = 'A' or escola = 'B'", "\"and\" was expected"},
+                                           ErrorCase{"nome_aluno = 'A' or escola = 'B'",
+                                                     "\"and\" was expected"},
                                            ErrorCase{"nome_aluno = 'A' and", "field name"},
                                            ErrorCase{"data_atendimento >= '31/02/2026'", "not a valid date"},
                                            ErrorCase{"qtd_vagas = 'muitas'", "not a valid number"},

@@ -87,7 +87,8 @@ TEST_F(FirebirdTest, RepeatedNamedParameterAndNullsAndRowsAffected)
         insert.bind(QStringLiteral("name"), id == 2 ? QVariant() : QVariant(QStringLiteral("A%1").arg(id)));
         insert.execute();
     }
-    fb::Statement update(tx, QStringLiteral("UPDATE T SET NAME = 'X:notaparam' WHERE NAME like :p OR NAME = :P"));
+    fb::Statement update(tx,
+                         QStringLiteral("UPDATE T SET NAME = 'X:notaparam' WHERE NAME like :p OR NAME = :P"));
     EXPECT_EQ(update.parameterNames(), QStringList({QStringLiteral("p"), QStringLiteral("P")}));
     update.bind(QStringLiteral("p"), QStringLiteral("A%"));
     EXPECT_EQ(update.execute(), 2);
@@ -137,10 +138,15 @@ TEST(FirebirdAttach, FailuresAreReportedWithTheirReason)
     };
     const Case cases[] = {
         {"no database path", {}, "DATABASE"},
-        {"missing file", {QString(), QStringLiteral("/nonexistent/dir/x.fdb"), QStringLiteral("SYSDBA"), {}, {}},
+        {"missing file",
+         {QString(), QStringLiteral("/nonexistent/dir/x.fdb"), QStringLiteral("SYSDBA"), {}, {}},
          "/nonexistent/dir/x.fdb"},
-        {"refused port", {QStringLiteral("127.0.0.1/1"), QStringLiteral("/tmp/x.fdb"), QStringLiteral("SYSDBA"),
-                          QStringLiteral("x"), {}},
+        {"refused port",
+         {QStringLiteral("127.0.0.1/1"),
+          QStringLiteral("/tmp/x.fdb"),
+          QStringLiteral("SYSDBA"),
+          QStringLiteral("x"),
+          {}},
          "127.0.0.1"},
     };
     for (const Case& c : cases) {
@@ -161,7 +167,8 @@ TEST(FirebirdAttach, AttachStringJoinsHostAndPath)
               QStringLiteral("srv:/db/x.fdb"));
     EXPECT_EQ(fb::attachString({QString(), QStringLiteral("srv/3051:/db/x.fdb"), {}, {}, {}}),
               QStringLiteral("srv/3051:/db/x.fdb"));
-    EXPECT_EQ(fb::attachString({QString(), QStringLiteral("/db/x.fdb"), {}, {}, {}}), QStringLiteral("/db/x.fdb"));
+    EXPECT_EQ(fb::attachString({QString(), QStringLiteral("/db/x.fdb"), {}, {}, {}}),
+              QStringLiteral("/db/x.fdb"));
 }
 
 TEST(FirebirdCreate, RefusesToOverwriteAFile)
@@ -174,8 +181,8 @@ TEST(FirebirdCreate, RefusesToOverwriteAFile)
 
 TEST(FirebirdScript, SplitsOnTerminatorsOutsideTextsAndComments)
 {
-    const QStringList statements = fb::splitScript(QString::fromUtf8(kScript) +
-                                                   QStringLiteral("INSERT INTO T (ID, NAME) VALUES (1, 'a;b');"));
+    const QStringList statements = fb::splitScript(
+        QString::fromUtf8(kScript) + QStringLiteral("INSERT INTO T (ID, NAME) VALUES (1, 'a;b');"));
     ASSERT_EQ(statements.size(), 4);
     EXPECT_TRUE(statements[2].startsWith(QStringLiteral("CREATE PROCEDURE")));
     EXPECT_TRUE(statements[2].endsWith(QStringLiteral("END")));
@@ -185,11 +192,13 @@ TEST(FirebirdScript, SplitsOnTerminatorsOutsideTextsAndComments)
 TEST(FirebirdScript, NamedParametersBecomePositional)
 {
     QStringList names;
-    EXPECT_EQ(fb::positionalSql(QStringLiteral("select * from USUARIO where login like :login and senha like :senha "
-                                               "-- :not\n and x = ':no' and \"A:B\" = 1"),
-                                &names),
-              QStringLiteral("select * from USUARIO where login like ? and senha like ? -- :not\n and x = ':no' and "
-                             "\"A:B\" = 1"));
+    EXPECT_EQ(fb::positionalSql(
+                  QStringLiteral("select * from USUARIO where login like :login and senha like :senha "
+                                 "-- :not\n and x = ':no' and \"A:B\" = 1"),
+                  &names),
+              QStringLiteral(
+                  "select * from USUARIO where login like ? and senha like ? -- :not\n and x = ':no' and "
+                  "\"A:B\" = 1"));
     EXPECT_EQ(names, QStringList({QStringLiteral("login"), QStringLiteral("senha")}));
 }
 

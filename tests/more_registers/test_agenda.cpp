@@ -29,7 +29,9 @@ protected:
     static QString text(QWidget* screen, const char* label) { return child<QLabel>(screen, label)->text(); }
     int storedBetween(const QString& from, const QString& to) const
     {
-        return scalar(QStringLiteral("select count(*) from TBAGENDA where DATA between '%1' and '%2'").arg(from, to)).toInt();
+        return scalar(QStringLiteral("select count(*) from TBAGENDA where DATA between '%1' and '%2'")
+                          .arg(from, to))
+            .toInt();
     }
     int stored() const { return scalar(QStringLiteral("select count(*) from TBAGENDA")).toInt(); }
 
@@ -45,7 +47,9 @@ TEST_F(AgendaTest, OpeningShowsTheMonthAsTheBarNamesIt)
         int position;
     };
     // in January the bar does not move, so the name stays as the system writes it
-    const Row rows[] = {{QDate(2024, 3, 15), "Março", 3}, {QDate(2026, 12, 11), "Dezembro", 12}, {QDate(2027, 1, 5), "janeiro", 1}};
+    const Row rows[] = {{QDate(2024, 3, 15), "Março", 3},
+                        {QDate(2026, 12, 11), "Dezembro", 12},
+                        {QDate(2027, 1, 5), "janeiro", 1}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.month);
         now = QDateTime(r.today, QTime(9, 0));
@@ -100,13 +104,15 @@ TEST_F(AgendaTest, ConsultarListsThePeriodBothDaysIncluded)
     auto screen = openAgenda();
     EXPECT_EQ(dm->cdsagenda->filter(), QStringLiteral("Data>='11/12/2026' and Data<='31/12/2030'"));
     EXPECT_TRUE(dm->cdsagenda->filtered());
-    EXPECT_EQ(dm->cdsagenda->recordCount(), storedBetween(QStringLiteral("2026-12-11"), QStringLiteral("2030-12-31")));
+    EXPECT_EQ(dm->cdsagenda->recordCount(),
+              storedBetween(QStringLiteral("2026-12-11"), QStringLiteral("2030-12-31")));
 
     child<QDateEdit>(screen.get(), "DateTimePicker1")->setDate(QDate(2026, 12, 1));
     child<QDateEdit>(screen.get(), "DateTimePicker2")->setDate(QDate(2026, 12, 15));
     click(screen.get(), "BitBtn1");
     EXPECT_EQ(dm->cdsagenda->filter(), QStringLiteral("Data>='01/12/2026' and Data<='15/12/2026'"));
-    EXPECT_EQ(dm->cdsagenda->recordCount(), storedBetween(QStringLiteral("2026-12-01"), QStringLiteral("2026-12-15")));
+    EXPECT_EQ(dm->cdsagenda->recordCount(),
+              storedBetween(QStringLiteral("2026-12-01"), QStringLiteral("2026-12-15")));
     EXPECT_GT(dm->cdsagenda->recordCount(), 0);
     screenshot(screen.get(), QStringLiteral("agenda"));
 }
@@ -151,7 +157,8 @@ TEST_F(AgendaTest, AgendarOnThePickedDayThenTypeAndSave)
     EXPECT_EQ(scalar(QStringLiteral("select HORA") + where).toTime(), QTime(9, 30));
     EXPECT_EQ(scalar(QStringLiteral("select NOME") + where).toString(), QStringLiteral("Marta Reis"));
     EXPECT_EQ(scalar(QStringLiteral("select FONE") + where).toString(), QStringLiteral("(64)99988-7766"));
-    EXPECT_EQ(scalar(QStringLiteral("select ASSUNTO") + where).toString(), QStringLiteral("Matrícula do filho"));
+    EXPECT_EQ(scalar(QStringLiteral("select ASSUNTO") + where).toString(),
+              QStringLiteral("Matrícula do filho"));
     EXPECT_EQ(scalar(QStringLiteral("select DATA") + where).toDate(), QDate(2026, 12, 5));
     // dated before the query's lower bound, it leaves the list
     EXPECT_FALSE(dm->cdsagenda->locate(QStringLiteral("CONT"), key, false, false));
@@ -188,8 +195,10 @@ TEST_F(AgendaTest, DesmarcarDeletesForGood)
         const int key = dm->cdsagenda->fieldByName(QStringLiteral("CONT")).asInteger();
         dialogs->answer(Button::Yes);
         click(screen.get(), "speed_desmarcar");
-        EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("Tem certeza que deseja apagar o registro? ")});
-        EXPECT_EQ(scalar(QStringLiteral("select count(*) from TBAGENDA where CONT = %1").arg(key)).toInt(), 0);
+        EXPECT_EQ(dialogs->texts(),
+                  QStringList{QStringLiteral("Tem certeza que deseja apagar o registro? ")});
+        EXPECT_EQ(scalar(QStringLiteral("select count(*) from TBAGENDA where CONT = %1").arg(key)).toInt(),
+                  0);
         click(screen.get(), "speed_sair");
     }
     exec(QStringLiteral("delete from TBAGENDA"));
@@ -224,7 +233,8 @@ TEST_F(AgendaTest, SairAsksAboutTypingNotSaved)
         click(screen.get(), "speed_sair");
         EXPECT_FALSE(screen->isVisible());
         EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("Gravar alterações?")});
-        const QString stored = scalar(QStringLiteral("select NOME from TBAGENDA where CONT = %1").arg(key)).toString();
+        const QString stored =
+            scalar(QStringLiteral("select NOME from TBAGENDA where CONT = %1").arg(key)).toString();
         EXPECT_EQ(stored == name, r.written);
     }
 }
@@ -244,7 +254,8 @@ TEST_F(AgendaTest, ClosingDropsTheConnectionAndTheNextScreenConnectsAgain)
     {
         auto colaborador = open<TFrm_Cad_Colaborador>();
         EXPECT_TRUE(dm->conexao->isConnected());
-        EXPECT_EQ(dm->cdscolaborador->recordCount(), scalar(QStringLiteral("select count(*) from COLABORADOR")).toInt());
+        EXPECT_EQ(dm->cdscolaborador->recordCount(),
+                  scalar(QStringLiteral("select count(*) from COLABORADOR")).toInt());
         click(colaborador.get(), "bntsair");
     }
     auto again = openAgenda();

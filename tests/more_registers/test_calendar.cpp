@@ -19,9 +19,10 @@ protected:
     {
         MoreRegistersTest::SetUp();
         // the schema's one row, with its periods filled in
-        exec(QStringLiteral("update CAD_ESCOLAR_CRON set DATA_I_E_I = '2027-01-04', DATA_F_E_I = '2027-01-29', "
-                            "DATA_I_E_F = '2027-02-01', DATA_F_E_F = '2027-02-26', DATA_I_CAD_GERAL = '2027-03-01', "
-                            "DATA_F_CAD_GERAL = '2027-03-31' where ID = 1"));
+        exec(QStringLiteral(
+            "update CAD_ESCOLAR_CRON set DATA_I_E_I = '2027-01-04', DATA_F_E_I = '2027-01-29', "
+            "DATA_I_E_F = '2027-02-01', DATA_F_E_F = '2027-02-26', DATA_I_CAD_GERAL = '2027-03-01', "
+            "DATA_F_CAD_GERAL = '2027-03-31' where ID = 1"));
     }
     QStringList shownDates(QWidget* screen) const
     {
@@ -32,7 +33,8 @@ protected:
     }
     QString stored(const char* column) const
     {
-        return scalar(QStringLiteral("select %1 from CAD_ESCOLAR_CRON where ID = 1").arg(QLatin1String(column)))
+        return scalar(
+                   QStringLiteral("select %1 from CAD_ESCOLAR_CRON where ID = 1").arg(QLatin1String(column)))
             .toDate()
             .toString(QStringLiteral("dd/MM/yyyy"));
     }
@@ -43,8 +45,9 @@ TEST_F(CalendarTest, EditsItsOneRowAndReadsItBack)
     {
         auto screen = open<TFrm_Cad_Cronograma_Escolar>();
         EXPECT_EQ(shownDates(screen.get()),
-                  (QStringList{QStringLiteral("04/01/2027"), QStringLiteral("29/01/2027"), QStringLiteral("01/02/2027"),
-                               QStringLiteral("26/02/2027"), QStringLiteral("01/03/2027"), QStringLiteral("31/03/2027")}));
+                  (QStringList{QStringLiteral("04/01/2027"), QStringLiteral("29/01/2027"),
+                               QStringLiteral("01/02/2027"), QStringLiteral("26/02/2027"),
+                               QStringLiteral("01/03/2027"), QStringLiteral("31/03/2027")}));
         for (const char* name : kDates)
             EXPECT_FALSE(child<dbw::DBEdit>(screen.get(), name)->isEnabled()) << name;
         for (const char* hidden : {"bntnovo", "bntexcluir", "bntpesquisar"})

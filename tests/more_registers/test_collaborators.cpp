@@ -57,7 +57,8 @@ TEST_F(CollaboratorsTest, EachBoxReplacesTheOneFilterWithItsOwnColumn)
     };
     const QString school = deployment::fullSchoolList().at(20).left(4);
     const Row rows[] = {
-        {"by name", nameBox(), QStringLiteral("d'a"), QStringLiteral("NOME_COLABORADOR like 'D''A%'"), "NOME_COLABORADOR"},
+        {"by name", nameBox(), QStringLiteral("d'a"), QStringLiteral("NOME_COLABORADOR like 'D''A%'"),
+         "NOME_COLABORADOR"},
         {"by school, whatever the name box holds", schoolBox(), school,
          QStringLiteral("ESCOLA like '%1%'").arg(school), "ESCOLA"},
     };
@@ -141,14 +142,16 @@ TEST_F(CollaboratorsTest, DeleteNeedsLevel3)
     const int before = stored();
     signInAs(QStringLiteral("ESCOLA"), QStringLiteral("ESCOLA123"));
     click(screen.get(), "bntexcluir");
-    EXPECT_EQ(dialogs->texts(), QStringList{QStringLiteral("Voce Nao tem Permissão\rChame o Administrador ")});
+    EXPECT_EQ(dialogs->texts(),
+              QStringList{QStringLiteral("Voce Nao tem Permissão\rChame o Administrador ")});
     EXPECT_EQ(stored(), before);
 
     dialogs->clear();
     signInAs(QStringLiteral("SUPORTE"), QStringLiteral("SUPORTE123"));
     dialogs->answer(Button::Yes);
     click(screen.get(), "bntexcluir");
-    EXPECT_EQ(dialogs->texts(), (QStringList{QStringLiteral("Autorizado"), QStringLiteral("Deseja Excluir o cadastro?")}));
+    EXPECT_EQ(dialogs->texts(),
+              (QStringList{QStringLiteral("Autorizado"), QStringLiteral("Deseja Excluir o cadastro?")}));
     EXPECT_EQ(stored(), before - 1);
 }
 

@@ -108,14 +108,14 @@ TEST_F(EmployeesTest, EnterWalksThe24EditorsInOrder)
     auto screen = open<TFrm_Cad_Funcionario>();
     click(screen.get(), "bntnovo");
     const QStringList expected{
-        QStringLiteral("dbmatricula"), QStringLiteral("dbnome"),     QStringLiteral("dbdn"),
-        QStringLiteral("dbendereco"),  QStringLiteral("dbnum"),      QStringLiteral("dbbairro"),
-        QStringLiteral("dbcidade"),    QStringLiteral("dbnatural"),  QStringLiteral("dbsexo"),
-        QStringLiteral("dbfuncao"),    QStringLiteral("dbdataadmissao"), QStringLiteral("dbcpf"),
-        QStringLiteral("dbrg"),        QStringLiteral("dbrgdata"),   QStringLiteral("dbrgorgao"),
-        QStringLiteral("dbcontato"),   QStringLiteral("dbcnh"),      QStringLiteral("dbcnhcat"),
-        QStringLiteral("dbpassaporte"), QStringLiteral("dbtitulo"),  QStringLiteral("dbzona"),
-        QStringLiteral("dbsecao"),     QStringLiteral("dbmae"),      QStringLiteral("dbpai"),
+        QStringLiteral("dbmatricula"),  QStringLiteral("dbnome"),         QStringLiteral("dbdn"),
+        QStringLiteral("dbendereco"),   QStringLiteral("dbnum"),          QStringLiteral("dbbairro"),
+        QStringLiteral("dbcidade"),     QStringLiteral("dbnatural"),      QStringLiteral("dbsexo"),
+        QStringLiteral("dbfuncao"),     QStringLiteral("dbdataadmissao"), QStringLiteral("dbcpf"),
+        QStringLiteral("dbrg"),         QStringLiteral("dbrgdata"),       QStringLiteral("dbrgorgao"),
+        QStringLiteral("dbcontato"),    QStringLiteral("dbcnh"),          QStringLiteral("dbcnhcat"),
+        QStringLiteral("dbpassaporte"), QStringLiteral("dbtitulo"),       QStringLiteral("dbzona"),
+        QStringLiteral("dbsecao"),      QStringLiteral("dbmae"),          QStringLiteral("dbpai"),
         QStringLiteral("Editbusca")};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {

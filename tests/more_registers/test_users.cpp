@@ -24,8 +24,8 @@ TEST_F(UsersTest, DeleteIsAdmittedOnlyToLevel3)
         bool admitted;
     };
     const Row rows[] = {
-        {"level 0", "ZERO", "ZERO123", false},   {"level 1", "VIDA", "VIDA123", false},
-        {"level 2", "ESCOLA", "ESCOLA123", false}, {"level 4", "RH", "RH123", false},
+        {"level 0", "ZERO", "ZERO123", false},      {"level 1", "VIDA", "VIDA123", false},
+        {"level 2", "ESCOLA", "ESCOLA123", false},  {"level 4", "RH", "RH123", false},
         {"level 3", "SUPORTE", "SUPORTE123", true},
     };
     for (const Row& r : rows) {
@@ -38,12 +38,14 @@ TEST_F(UsersTest, DeleteIsAdmittedOnlyToLevel3)
         click(screen.get(), "bntexcluir");
         const int left = scalar(QStringLiteral("select count(*) from USUARIO where CODIGO = 10")).toInt();
         if (r.admitted) {
-            EXPECT_EQ(dialogs->texts(), (QStringList{QStringLiteral("Autorizado"), QStringLiteral("Deseja Excluir o cadastro?")}));
+            EXPECT_EQ(dialogs->texts(), (QStringList{QStringLiteral("Autorizado"),
+                                                     QStringLiteral("Deseja Excluir o cadastro?")}));
             EXPECT_EQ(left, 0);
         } else {
             ASSERT_EQ(dialogs->shown().size(), 1u);
             EXPECT_EQ(dialogs->shown()[0].title, QStringLiteral("Sem Permissão"));
-            EXPECT_EQ(dialogs->shown()[0].text, QStringLiteral("Voce Nao tem Permissão\rChame o Administrador "));
+            EXPECT_EQ(dialogs->shown()[0].text,
+                      QStringLiteral("Voce Nao tem Permissão\rChame o Administrador "));
             EXPECT_EQ(dialogs->shown()[0].icon, dlg::Icon::Error);
             EXPECT_EQ(left, 1);
             EXPECT_TRUE(dm->cdslogin->locate(QStringLiteral("CODIGO"), 10, false, false));
@@ -59,7 +61,8 @@ TEST_F(UsersTest, TypedLevelAndMaskedPasswordAreSavedInCapitalsWithoutLogin)
     QStringList entries;
     for (int i = 0; i < combonivel->count(); ++i)
         entries << combonivel->itemText(i);
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QString()}));
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                    QStringLiteral("3"), QString()}));
     EXPECT_FALSE(child<QWidget>(screen.get(), "dbid")->isEnabled());
     EXPECT_FALSE(combonivel->isEnabled());
 

@@ -47,9 +47,11 @@ void ShellTest::SetUpTestSuite()
     loadDemoData(connection, QDate::currentDate());
     fb::Transaction tx = connection.startTransaction();
     // users beyond the demo's: small letters, level "0" and an empty level
-    for (const char* sql : {"insert into USUARIO (CODIGO, NOME, LOGIN, SENHA, NIVEL) values (90, 'ANA', 'ana', 'ana123', '1')",
-                            "insert into USUARIO (CODIGO, NOME, LOGIN, SENHA, NIVEL) values (91, 'ZE', 'ZERO', 'ZERO123', '0')",
-                            "insert into USUARIO (CODIGO, NOME, LOGIN, SENHA, NIVEL) values (92, 'VI', 'VAZIO', 'VAZIO123', '')"}) {
+    for (const char* sql :
+         {"insert into USUARIO (CODIGO, NOME, LOGIN, SENHA, NIVEL) values (90, 'ANA', 'ana', 'ana123', '1')",
+          "insert into USUARIO (CODIGO, NOME, LOGIN, SENHA, NIVEL) values (91, 'ZE', 'ZERO', 'ZERO123', '0')",
+          "insert into USUARIO (CODIGO, NOME, LOGIN, SENHA, NIVEL) values (92, 'VI', 'VAZIO', 'VAZIO123', "
+          "'')"}) {
         fb::Statement st(tx, QString::fromLatin1(sql));
         st.execute();
     }
@@ -151,8 +153,9 @@ EchoServer::EchoServer(QByteArray body, bool answer) : m_body(std::move(body)), 
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                 if (!socket->readAll().contains("\r\n\r\n") || !m_answer)
                     return;
-                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: "
-                              + QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
+                socket->write(
+                    "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
+                    QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
                 socket->disconnectFromHost();
             });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

@@ -29,9 +29,9 @@ struct SignInCase
     const char* name;
     QString typedLogin;
     QString typedPassword;
-    QStringList boxes;   // texts of the boxes shown
+    QStringList boxes; // texts of the boxes shown
     bool signedIn;
-    bool keepsText;      // the boxes keep what was typed
+    bool keepsText; // the boxes keep what was typed
 };
 
 class SignIn : public ShellTest, public ::testing::WithParamInterface<SignInCase>
@@ -71,19 +71,33 @@ TEST_P(SignIn, ComparesExactlyAfterTheLikeQuery)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SignIn,
     ::testing::Values(
-        SignInCase{"right", QStringLiteral("VIDA"), QStringLiteral("VIDA123"),
-                   {QStringLiteral("Seja bem vindo VIDA ao inicio do Sistema ")}, true, true},
-        SignInCase{"typed_in_small_letters", QStringLiteral("vida"), QStringLiteral("vida123"),
-                   {QStringLiteral("Seja bem vindo VIDA ao inicio do Sistema ")}, true, true},
-        SignInCase{"wrong_login", QStringLiteral("NINGUEM"), QStringLiteral("VIDA123"), {kWrong}, false, false},
-        SignInCase{"wrong_password", QStringLiteral("VIDA"), QStringLiteral("ERRADA"), {kWrong}, false, false},
+        SignInCase{"right",
+                   QStringLiteral("VIDA"),
+                   QStringLiteral("VIDA123"),
+                   {QStringLiteral("Seja bem vindo VIDA ao inicio do Sistema ")},
+                   true,
+                   true},
+        SignInCase{"typed_in_small_letters",
+                   QStringLiteral("vida"),
+                   QStringLiteral("vida123"),
+                   {QStringLiteral("Seja bem vindo VIDA ao inicio do Sistema ")},
+                   true,
+                   true},
+        SignInCase{
+            "wrong_login", QStringLiteral("NINGUEM"), QStringLiteral("VIDA123"), {kWrong}, false, false},
+        SignInCase{
+            "wrong_password", QStringLiteral("VIDA"), QStringLiteral("ERRADA"), {kWrong}, false, false},
         SignInCase{"both_wrong", QStringLiteral("NINGUEM"), QStringLiteral("ERRADA"), {kWrong}, false, false},
         SignInCase{"wildcard_password", QStringLiteral("VIDA"), QStringLiteral("%"), {}, false, true},
         SignInCase{"wildcard_login", QStringLiteral("%"), QStringLiteral("VIDA123"), {}, false, true},
         SignInCase{"wildcards_in_both", QStringLiteral("%"), QStringLiteral("%"), {kWrong}, false, false},
         SignInCase{"empty_password", QStringLiteral("VIDA"), QString(), {kEmpty}, false, false},
         SignInCase{"empty_login", QString(), QStringLiteral("VIDA123"), {kEmpty}, false, false},
-        SignInCase{"stored_in_small_letters", QStringLiteral("ana"), QStringLiteral("ana123"), {kWrong}, false,
+        SignInCase{"stored_in_small_letters",
+                   QStringLiteral("ana"),
+                   QStringLiteral("ana123"),
+                   {kWrong},
+                   false,
                    false}),
     [](const ::testing::TestParamInfo<SignInCase>& info) { return std::string(info.param.name); });
 
@@ -123,8 +137,8 @@ TEST_F(LoginForm, ShowsVersionAddressesAndIgnoresTheCloseCommand)
     EXPECT_FALSE(FrmLogin->close());
     EXPECT_TRUE(FrmLogin->isVisible());
     FrmLogin->tmrRedeTimer();
-    EXPECT_TRUE(FrmLogin->lbl_rede->text() == QStringLiteral("Status Internet: Conectado")
-                || FrmLogin->lbl_rede->text() == QStringLiteral("Status Internet: Desconectado"));
+    EXPECT_TRUE(FrmLogin->lbl_rede->text() == QStringLiteral("Status Internet: Conectado") ||
+                FrmLogin->lbl_rede->text() == QStringLiteral("Status Internet: Desconectado"));
 }
 
 TEST_F(LoginForm, ExternalAddressComesFromTheEchoService)
@@ -162,8 +176,8 @@ TEST_F(LoginForm, SairEndsAndTheContactOpensWhatsApp)
     FrmLogin->show();
     QTest::mouseClick(FrmLogin->lblcontato, Qt::LeftButton);
     ASSERT_EQ(desktop.opened.size(), 1u);
-    EXPECT_EQ(desktop.opened[0].toString(),
-              deployment::whatsappSendUrl() + QStringLiteral("?phone=") + deployment::supportWhatsappNumber());
+    EXPECT_EQ(desktop.opened[0].toString(), deployment::whatsappSendUrl() + QStringLiteral("?phone=") +
+                                                deployment::supportWhatsappNumber());
     FrmLogin->BtnSair->click();
     EXPECT_EQ(desktop.terminations, 1);
 }

@@ -99,12 +99,16 @@ TEST_P(SectorLevels, EachSectorAdmitsExactlyOneLevel)
 
 INSTANTIATE_TEST_SUITE_P(
     Users, SectorLevels,
-    ::testing::Values(LevelCase{"level_1", QStringLiteral("VIDA"), QStringLiteral("VIDA123"), QStringLiteral("FrmPrincipal")},
-                      LevelCase{"level_2", QStringLiteral("ESCOLA"), QStringLiteral("ESCOLA123"), QStringLiteral("Frm_Escolas")},
-                      LevelCase{"level_3", QStringLiteral("SUPORTE"), QStringLiteral("SUPORTE123"), QStringLiteral("Frm_Suporte")},
-                      LevelCase{"level_4", QStringLiteral("RH"), QStringLiteral("RH123"), QStringLiteral("Frm_RH")},
-                      LevelCase{"level_0", QStringLiteral("ZERO"), QStringLiteral("ZERO123"), QString()},
-                      LevelCase{"empty_level", QStringLiteral("VAZIO"), QStringLiteral("VAZIO123"), QString()}),
+    ::testing::Values(
+        LevelCase{"level_1", QStringLiteral("VIDA"), QStringLiteral("VIDA123"),
+                  QStringLiteral("FrmPrincipal")},
+        LevelCase{"level_2", QStringLiteral("ESCOLA"), QStringLiteral("ESCOLA123"),
+                  QStringLiteral("Frm_Escolas")},
+        LevelCase{"level_3", QStringLiteral("SUPORTE"), QStringLiteral("SUPORTE123"),
+                  QStringLiteral("Frm_Suporte")},
+        LevelCase{"level_4", QStringLiteral("RH"), QStringLiteral("RH123"), QStringLiteral("Frm_RH")},
+        LevelCase{"level_0", QStringLiteral("ZERO"), QStringLiteral("ZERO123"), QString()},
+        LevelCase{"empty_level", QStringLiteral("VAZIO"), QStringLiteral("VAZIO123"), QString()}),
     [](const ::testing::TestParamInfo<LevelCase>& info) { return std::string(info.param.name); });
 
 using SectorMenu = ShellTest;
@@ -175,7 +179,8 @@ TEST_F(SectorMenu, F11FromTheWindowAndTheCloseQuestion)
     EXPECT_TRUE(Frm_Menu->isVisible());
     ASSERT_EQ(script->shown().size(), 1u);
     EXPECT_EQ(script->shown()[0].title, QStringLiteral("Quenara"));
-    EXPECT_EQ(script->shown()[0].text, QStringLiteral("A T E N Ç Ã O ! ! !\rRealmente deseja encerrar o sistema ? ? ?"));
+    EXPECT_EQ(script->shown()[0].text,
+              QStringLiteral("A T E N Ç Ã O ! ! !\rRealmente deseja encerrar o sistema ? ? ?"));
     EXPECT_EQ(desktop.terminations, 0);
     script->answer(dlg::Button::Yes);
     Frm_Menu->close();
@@ -206,7 +211,8 @@ TEST_F(SectorMenu, ALevelOneUserVisitsSchoolLifeAndLeaves)
     });
     action(Frm_Menu, "vidaescolar")->trigger();
     EXPECT_FALSE(FrmPrincipal->isVisible());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(clock).hasMatch()) << clock.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(clock).hasMatch())
+        << clock.toStdString();
     EXPECT_EQ(date, sys::longDate(QDate::currentDate()));
     EXPECT_EQ(user, QStringLiteral("Usuário logado: VIDA"));
 
@@ -247,27 +253,30 @@ void expectPictures(QWidget* window, std::initializer_list<PictureRow> rows)
 TEST_F(SectorWindows, PicturesCarryTheirHintsAndLabels)
 {
     createWindows();
-    expectPictures(FrmPrincipal, {{"img1", QStringLiteral("ENCAMINHAMENTO - F2"), QStringLiteral("ENCAMINHAMENTO")},
-                                  {"img2", QStringLiteral("PESQUISAR - F3"), QStringLiteral("PESQUISAR - F3")},
-                                  {"img3", QStringLiteral("RH - F4"), QStringLiteral("ESCOLAS - F4")},
-                                  {"img4", QStringLiteral("VAGAS - F4"), QStringLiteral("VAGAS - F5")},
-                                  {"img5", QStringLiteral("ATENDIMENTO - F6"), QStringLiteral("ATENDIMENTO - F6")},
-                                  {"img6", QStringLiteral("SAIR DO SISTEMA - F11"), QStringLiteral("SAIR - F11")}});
+    expectPictures(FrmPrincipal,
+                   {{"img1", QStringLiteral("ENCAMINHAMENTO - F2"), QStringLiteral("ENCAMINHAMENTO")},
+                    {"img2", QStringLiteral("PESQUISAR - F3"), QStringLiteral("PESQUISAR - F3")},
+                    {"img3", QStringLiteral("RH - F4"), QStringLiteral("ESCOLAS - F4")},
+                    {"img4", QStringLiteral("VAGAS - F4"), QStringLiteral("VAGAS - F5")},
+                    {"img5", QStringLiteral("ATENDIMENTO - F6"), QStringLiteral("ATENDIMENTO - F6")},
+                    {"img6", QStringLiteral("SAIR DO SISTEMA - F11"), QStringLiteral("SAIR - F11")}});
     TFrm_Escolas escolas;
-    expectPictures(&escolas, {{"img2", QStringLiteral("CADASTRO DE ALUNOS"), QStringLiteral("ALUNOS -CMEI")},
-                              {"img3", QStringLiteral("CADASTRO DE ESCOLAS - F3"), QStringLiteral("ESCOLAS")},
-                              {"img4", QStringLiteral("MATRICULAR"), QStringLiteral("MATRICULAR")},
-                              {"img5", QStringLiteral("CADASTRO DE VAGAS - F4"), QStringLiteral("VAGAS - F5")},
-                              {"imgSair", QStringLiteral("SAIR"), QStringLiteral("SAIR DO SISTEMA")}});
+    expectPictures(&escolas,
+                   {{"img2", QStringLiteral("CADASTRO DE ALUNOS"), QStringLiteral("ALUNOS -CMEI")},
+                    {"img3", QStringLiteral("CADASTRO DE ESCOLAS - F3"), QStringLiteral("ESCOLAS")},
+                    {"img4", QStringLiteral("MATRICULAR"), QStringLiteral("MATRICULAR")},
+                    {"img5", QStringLiteral("CADASTRO DE VAGAS - F4"), QStringLiteral("VAGAS - F5")},
+                    {"imgSair", QStringLiteral("SAIR"), QStringLiteral("SAIR DO SISTEMA")}});
     expectPictures(Frm_RH, {{"img1", QStringLiteral("FUNCIONARIOS - CTRL+F"), QStringLiteral("FUNCIONARIOS")},
                             {"Image1", QString(), QStringLiteral("FOLHA")},
                             {"Image2", QStringLiteral("AGENDAMENTO - CTRL+A"), QStringLiteral("AGENDAMENTO")},
                             {"Image3", QString(), QStringLiteral("ADMINISTRACAO")},
                             {"Image4", QStringLiteral("SAIR"), QStringLiteral("SAIR DO SISTEMA")}});
-    expectPictures(Frm_Suporte, {{"img1", QStringLiteral("VIDA ESCOLAR - F2"), QStringLiteral("VIDA ESCOLAR")},
-                                 {"img2", QStringLiteral("ESCOLAS - F3"), QStringLiteral("ESCOLAS - F3")},
-                                 {"img3", QStringLiteral("RH - F4"), QStringLiteral("RH - F4")},
-                                 {"img6", QStringLiteral("SAIR"), QStringLiteral("SAIR - F11")}});
+    expectPictures(Frm_Suporte,
+                   {{"img1", QStringLiteral("VIDA ESCOLAR - F2"), QStringLiteral("VIDA ESCOLAR")},
+                    {"img2", QStringLiteral("ESCOLAS - F3"), QStringLiteral("ESCOLAS - F3")},
+                    {"img3", QStringLiteral("RH - F4"), QStringLiteral("RH - F4")},
+                    {"img6", QStringLiteral("SAIR"), QStringLiteral("SAIR - F11")}});
 }
 
 TEST_F(SectorWindows, ShortcutKeysAreTheMenusOwn)
@@ -345,7 +354,8 @@ TEST_F(SectorWindows, SupportReachesEverySectorWithoutAFurtherCheck)
         QTest::keyClick(support, Qt::Key_F11);
     });
     action(Frm_Menu, "Suporte1")->trigger();
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("FrmPrincipal"), QStringLiteral("Frm_Escolas"), QStringLiteral("Frm_RH")}));
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("FrmPrincipal"), QStringLiteral("Frm_Escolas"),
+                                   QStringLiteral("Frm_RH")}));
     EXPECT_TRUE(script->texts().isEmpty());
     EXPECT_EQ(Frm_Suporte, nullptr) << "the visit's support form is gone";
 }
@@ -358,7 +368,8 @@ TEST_F(SectorWindows, SectorClocksShowDateThenTime)
     QTest::qWait(1100);
     for (StatusPanels* bar : {escolas.StatusBar1, Frm_RH->StatusBar1}) {
         EXPECT_EQ(bar->text(0), sys::longDate(QDate::currentDate()));
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(bar->text(1)).hasMatch());
+        EXPECT_TRUE(
+            QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(bar->text(1)).hasMatch());
     }
 }
 

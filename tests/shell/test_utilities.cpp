@@ -33,7 +33,8 @@ TEST_P(WhatsAppAddress, CarriesTheWholeMessage)
 {
     const AddressCase& c = GetParam();
     const QString address = whatsappAddress(QStringLiteral("5564999990000"), c.sender, c.message);
-    EXPECT_EQ(address, deployment::whatsappSendUrl() + QStringLiteral("/?phone=5564999990000&text=") + c.encodedText);
+    EXPECT_EQ(address,
+              deployment::whatsappSendUrl() + QStringLiteral("/?phone=5564999990000&text=") + c.encodedText);
     const QUrl url = QUrl::fromEncoded(address.toLatin1(), QUrl::StrictMode);
     ASSERT_TRUE(url.isValid());
     EXPECT_TRUE(url.fragment().isEmpty());
@@ -52,10 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringLiteral("Ol%C3%A1%2C%20aqui%20%C3%A9%3A%20SME%2C%20pai%20%26%20mae")},
         AddressCase{"hash", QStringLiteral("SME"), QStringLiteral("sala #3"),
                     QStringLiteral("Ol%C3%A1%2C%20aqui%20%C3%A9%3A%20SME%2C%20sala%20%233")},
-        AddressCase{"accents_and_blanks", QStringLiteral("SECRETARIA DE EDUCAÇÃO"),
-                    QStringLiteral("  matrícula  aberta "),
-                    QStringLiteral("Ol%C3%A1%2C%20aqui%20%C3%A9%3A%20SECRETARIA%20DE%20EDUCA%C3%87%C3%83O%2C%20%20%20"
-                                   "matr%C3%ADcula%20%20aberta%20")},
+        AddressCase{
+            "accents_and_blanks", QStringLiteral("SECRETARIA DE EDUCAÇÃO"),
+            QStringLiteral("  matrícula  aberta "),
+            QStringLiteral("Ol%C3%A1%2C%20aqui%20%C3%A9%3A%20SECRETARIA%20DE%20EDUCA%C3%87%C3%83O%2C%20%20%20"
+                           "matr%C3%ADcula%20%20aberta%20")},
         AddressCase{"line_break", QStringLiteral("SME"), QStringLiteral("linha 1\nlinha 2"),
                     QStringLiteral("Ol%C3%A1%2C%20aqui%20%C3%A9%3A%20SME%2C%20linha%201%0Alinha%202")}),
     [](const ::testing::TestParamInfo<AddressCase>& info) { return std::string(info.param.name); });
@@ -88,7 +90,8 @@ TEST_F(WhatsAppSender, SendsTheMessageAndCloses)
     form.Button1->click();
     ASSERT_EQ(desktop.opened.size(), 1u);
     const QUrlQuery query(desktop.opened[0]);
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("phone")), QStringLiteral("55") + deployment::areaCode() + QStringLiteral("999990000"));
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("phone")),
+              QStringLiteral("55") + deployment::areaCode() + QStringLiteral("999990000"));
     EXPECT_EQ(query.queryItemValue(QStringLiteral("text"), QUrl::FullyDecoded),
               QStringLiteral("Olá, aqui é: SME- SECRETARIA DE EDUCACAO, Reunião & documentos #2"));
     EXPECT_FALSE(form.isVisible());
@@ -120,7 +123,8 @@ TEST_F(WhatsAppSender, ClearingEmptiesThePresetsToo)
     QTest::keyClicks(form.edtnumero, QStringLiteral("999990000"));
     form.Button4->click();
     ASSERT_EQ(desktop.opened.size(), 1u);
-    EXPECT_EQ(desktop.opened[0].toString(), deployment::whatsappSendUrl() + QStringLiteral("/?phone=999990000"));
+    EXPECT_EQ(desktop.opened[0].toString(),
+              deployment::whatsappSendUrl() + QStringLiteral("/?phone=999990000"));
     EXPECT_FALSE(form.isVisible());
 }
 

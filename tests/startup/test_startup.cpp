@@ -66,7 +66,8 @@ TEST_F(Startup, FailedConnectionIsShownAndNoWindowAppears)
     EXPECT_EQ(runQuenara(*qApp), 1);
     ASSERT_EQ(dialogs->shown().size(), 1u);
     EXPECT_EQ(dialogs->shown()[0].icon, dlg::Icon::Error);
-    EXPECT_TRUE(dialogs->shown()[0].text.contains(QStringLiteral("DATABASE"))) << dialogs->shown()[0].text.toStdString();
+    EXPECT_TRUE(dialogs->shown()[0].text.contains(QStringLiteral("DATABASE")))
+        << dialogs->shown()[0].text.toStdString();
     EXPECT_TRUE(visibleWindows().isEmpty());
     EXPECT_FALSE(anyWindow);
     EXPECT_EQ(FrmLogin, nullptr);
@@ -78,8 +79,9 @@ TEST_F(Startup, TheLoginFormIsTheOnlyWindowShown)
     testing_support::DemoDataModule data;
     delete dm; // the program makes its own
     dm = nullptr;
-    writeConfig(besideExecutable(), QStringLiteral("[config]\nhostname=\ndatabase=%1\nuser_name=SYSDBA\npassword=\n")
-                                        .arg(data.databasePath()));
+    writeConfig(besideExecutable(),
+                QStringLiteral("[config]\nhostname=\ndatabase=%1\nuser_name=SYSDBA\npassword=\n")
+                    .arg(data.databasePath()));
     testing_support::DialogScript dialogs;
     QStringList shown;
     // look once the program's own loop runs (the login form's show handler waits in one of its own)

@@ -23,12 +23,16 @@ TEST(IniFile, ReadsValuesAsTheyStand)
     const sys::IniFile ini(writeIni(dir, "; comment\r\n[Other]\r\nDATABASE=wrong\r\n[config]\r\n"
                                          "Database = /srv/db/banco.fdb \r\nPASSWORD=\r\nUSER_NAME=%HOME%\r\n"
                                          "HOSTNAME=srv:3050\r\n[CONFIG2]\r\nDATABASE=also wrong\r\n"));
-    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("DATABASE")), QStringLiteral("/srv/db/banco.fdb"));
-    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("PASSWORD"), QStringLiteral("x")), QString());
+    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("DATABASE")),
+              QStringLiteral("/srv/db/banco.fdb"));
+    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("PASSWORD"), QStringLiteral("x")),
+              QString());
     EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("USER_NAME")), QStringLiteral("%HOME%"))
         << "no expansion";
-    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("HOSTNAME")), QStringLiteral("srv:3050"));
-    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("ROLE"), QStringLiteral("d")), QStringLiteral("d"));
+    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("HOSTNAME")),
+              QStringLiteral("srv:3050"));
+    EXPECT_EQ(ini.readString(QStringLiteral("CONFIG"), QStringLiteral("ROLE"), QStringLiteral("d")),
+              QStringLiteral("d"));
 }
 
 TEST(IniFile, MissingFileReadsAsEmpty)
