@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QPainter>
 #include <QTime>
+#include <QTimer>
 
 StatusPanels::StatusPanels(const QString& objectName, int height, std::vector<Panel> panels, QWidget* parent)
     : QWidget(parent), m_panels(std::move(panels)), m_texts(m_panels.size())
@@ -63,4 +64,14 @@ QString longTimeText()
 QString longDateText()
 {
     return sys::longDate(QDate::currentDate());
+}
+
+QTimer* startClock(QObject* owner, std::function<void()> tick)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(1000);
+    QObject::connect(timer, &QTimer::timeout, owner, std::move(tick));
+    timer->start();
+    return timer;
 }

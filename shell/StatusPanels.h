@@ -4,7 +4,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
+
+class QTimer;
 
 // A status bar of fixed-width panels, each drawn as a filled rectangle with its text at two
 // pixels from the left and at the top, clipped to the panel.
@@ -33,6 +36,9 @@ private:
     std::vector<Panel> m_panels;
     std::vector<QString> m_texts;
 };
+
+// The one-second clock behind a status bar: a running timer named "Timer1" owned by owner.
+QTimer* startClock(QObject* owner, std::function<void()> tick);
 
 // The workstation's long formats, as the status bars show them.
 QString longTimeText();

@@ -99,11 +99,7 @@ TFrm_Menu::TFrm_Menu(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(StatusBar1);
     setCentralWidget(central);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TFrm_Menu::Timer1Timer);
-    Timer1->start();
+    Timer1 = startClock(this, [this] { Timer1Timer(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(screen->size());

@@ -161,11 +161,7 @@ TFrmPrincipal::TFrmPrincipal(QWidget* parent) : ShellDialog(parent)
     connect(online, &QAction::triggered, this, &TFrmPrincipal::VagasOnline1Click);
     connect(sair, &QAction::triggered, this, &ShellDialog::leave);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TFrmPrincipal::Timer1Timer);
-    Timer1->start();
+    Timer1 = startClock(this, [this] { Timer1Timer(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(screen->size());

@@ -76,11 +76,7 @@ TFrm_RH::TFrm_RH(QWidget* parent) : ShellDialog(parent)
     shell::connectOpeners(this, screens());
     connect(sair, &QAction::triggered, this, &ShellDialog::leave);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TFrm_RH::Timer1Timer);
-    Timer1->start();
+    Timer1 = startClock(this, [this] { Timer1Timer(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -102,11 +102,7 @@ TFrm_Escolas::TFrm_Escolas(QWidget* parent) : ShellDialog(parent)
     shell::connectOpeners(this, screens());
     connect(sair, &QAction::triggered, this, &ShellDialog::leave);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TFrm_Escolas::Timer1Timer);
-    Timer1->start();
+    Timer1 = startClock(this, [this] { Timer1Timer(); });
     setWindowState(Qt::WindowMaximized);
 }
 
