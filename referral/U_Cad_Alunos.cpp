@@ -11,6 +11,7 @@
 #include "platform/widgets/DBGrid.h"
 #include "platform/widgets/DBMemo.h"
 #include "platform/widgets/DataSource.h"
+#include "platform/widgets/PickList.h"
 #include "referral/U_Cad_Alunos_SearchBoxes.h"
 #include "referral/U_encaminhamento_vaga.h"
 #include "referral/U_encaminhamento_vaga_preenchido.h"
@@ -77,16 +78,6 @@ dbw::DBComboBox* pickList(QWidget* parent, const QString& name, dbw::DataSource*
     combo->setObjectName(name);
     combo->setItems(items);
     combo->setDataSource(source, field);
-    return combo;
-}
-
-QComboBox* lookupList(QWidget* parent, const QString& name, const QStringList& items)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setMaxVisibleItems(20);
     return combo;
 }
 
@@ -259,9 +250,9 @@ void TFrm_Cad_Aluno::buildVacancyTab(QWidget* page)
     auto* box = new QGroupBox(QStringLiteral("ESCOLA E SERIE E TURNO"), page);
     auto* boxLayout = new QGridLayout(box);
     m_edt_nome_escola =
-        lookupList(box, QStringLiteral("edt_nome_escola"), vagas_lists::vacancyLookupSchools());
-    m_edt_nome_serie = lookupList(box, QStringLiteral("edt_nome_serie"), picklists::gradeList());
-    m_edt_nome_turno = lookupList(box, QStringLiteral("edt_nome_turno"), picklists::shiftList());
+        dbw::fixedPickList(box, QStringLiteral("edt_nome_escola"), vagas_lists::vacancyLookupSchools());
+    m_edt_nome_serie = dbw::fixedPickList(box, QStringLiteral("edt_nome_serie"), picklists::gradeList());
+    m_edt_nome_turno = dbw::fixedPickList(box, QStringLiteral("edt_nome_turno"), picklists::shiftList());
     auto* filtrar1 = new QPushButton(QStringLiteral("Filtrar"), box);
     filtrar1->setObjectName(QStringLiteral("filtrar1"));
     filtrar1->setAutoDefault(false);

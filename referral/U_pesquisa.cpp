@@ -7,6 +7,7 @@
 #include "platform/widgets/CharCase.h"
 #include "platform/widgets/DBGrid.h"
 #include "platform/widgets/DataSource.h"
+#include "platform/widgets/PickList.h"
 #include "referral/U_Cad_Alunos_SearchBoxes.h"
 #include "referral/U_vagas_Lists.h"
 #include "registers/FilterText.h"
@@ -26,16 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QComboBox* pickList(QWidget* parent, const QString& name, const QStringList& items)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setMaxVisibleItems(20);
-    return combo;
-}
 
 QPushButton* pushButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& hint = {})
@@ -75,10 +66,10 @@ TFrm_Filtro::TFrm_Filtro(QWidget* parent)
     yellow.setColor(QPalette::Window, QColor(255, 255, 160));
     four->setPalette(yellow);
     auto* fourGrid = new QGridLayout(four);
-    m_db_escola_5 = pickList(four, QStringLiteral("db_escola_5"), vagas_lists::schoolsWithOthers());
-    m_db_serie_5 = pickList(four, QStringLiteral("db_serie_5"), picklists::gradeList());
-    m_db_turno_5 = pickList(four, QStringLiteral("db_turno_5"), picklists::shiftList());
-    m_db_status_5 = pickList(four, QStringLiteral("db_status_5"), picklists::statusList());
+    m_db_escola_5 = dbw::fixedPickList(four, QStringLiteral("db_escola_5"), vagas_lists::schoolsWithOthers());
+    m_db_serie_5 = dbw::fixedPickList(four, QStringLiteral("db_serie_5"), picklists::gradeList());
+    m_db_turno_5 = dbw::fixedPickList(four, QStringLiteral("db_turno_5"), picklists::shiftList());
+    m_db_status_5 = dbw::fixedPickList(four, QStringLiteral("db_status_5"), picklists::statusList());
     addLabelled(fourGrid, 0, QStringLiteral("Escola"), m_db_escola_5);
     addLabelled(fourGrid, 1, QStringLiteral("Serie"), m_db_serie_5);
     addLabelled(fourGrid, 2, QStringLiteral("Turno"), m_db_turno_5);
@@ -95,8 +86,8 @@ TFrm_Filtro::TFrm_Filtro(QWidget* parent)
     auto* two = new QGroupBox(QStringLiteral("Escola e Status"), this);
     two->setObjectName(QStringLiteral("GroupBox2"));
     auto* twoGrid = new QGridLayout(two);
-    m_db_escola_3 = pickList(two, QStringLiteral("db_escola_3"), vagas_lists::schoolsWithOthers());
-    m_db_status_3 = pickList(two, QStringLiteral("db_status_3"), picklists::statusList());
+    m_db_escola_3 = dbw::fixedPickList(two, QStringLiteral("db_escola_3"), vagas_lists::schoolsWithOthers());
+    m_db_status_3 = dbw::fixedPickList(two, QStringLiteral("db_status_3"), picklists::statusList());
     addLabelled(twoGrid, 0, QStringLiteral("Escola"), m_db_escola_3);
     addLabelled(twoGrid, 1, QStringLiteral("Status"), m_db_status_3);
     auto* escStatus = pushButton(two, QStringLiteral("btn_filtra_esc_status"), QStringLiteral("Filtrar"));

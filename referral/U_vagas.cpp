@@ -8,6 +8,7 @@
 #include "platform/widgets/DBEdit.h"
 #include "platform/widgets/DBGrid.h"
 #include "platform/widgets/DBText.h"
+#include "platform/widgets/PickList.h"
 #include "referral/U_vagas_Lists.h"
 #include "registers/FilterText.h"
 #include "shell/AccessCheck.h"
@@ -67,11 +68,7 @@ const ShiftColours kShiftColours[] = {
 
 QComboBox* pickList(QWidget* parent, const QString& name, const QStringList& items, const QString& hint = {})
 {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setMaxVisibleItems(20);
+    QComboBox* combo = dbw::fixedPickList(parent, name, items);
     combo->setToolTip(hint);
     return combo;
 }
