@@ -12,6 +12,7 @@
 #include "platform/widgets/DBMemo.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/PickList.h"
+#include "referral/TotalPanel.h"
 #include "referral/U_Cad_Alunos_SearchBoxes.h"
 #include "referral/U_encaminhamento_vaga.h"
 #include "referral/U_encaminhamento_vaga_preenchido.h"
@@ -329,24 +330,7 @@ void TFrm_Cad_Aluno::buildSearchGroup()
 
     // The heading's counter, and the buttons the menus run.
     auto* heading = findChild<QFrame*>(QStringLiteral("PnlPadrao"));
-    auto* total = new QFrame(heading);
-    total->setObjectName(QStringLiteral("pnl_total"));
-    total->setAutoFillBackground(true);
-    QPalette purple = total->palette();
-    purple.setColor(QPalette::Window, QColor(128, 0, 128));
-    purple.setColor(QPalette::WindowText, Qt::white);
-    total->setPalette(purple);
-    auto* totalLayout = new QVBoxLayout(total);
-    totalLayout->setContentsMargins(10, 2, 10, 2);
-    totalLayout->setSpacing(0);
-    totalLayout->addWidget(new QLabel(QStringLiteral("Total Geral "), total), 0, Qt::AlignHCenter);
-    m_lbl_total_aluno = new QLabel(QStringLiteral("total"), total);
-    m_lbl_total_aluno->setObjectName(QStringLiteral("lbl_total_aluno"));
-    QFont bold = m_lbl_total_aluno->font();
-    bold.setBold(true);
-    bold.setPixelSize(18);
-    m_lbl_total_aluno->setFont(bold);
-    totalLayout->addWidget(m_lbl_total_aluno, 0, Qt::AlignHCenter);
+    QFrame* total = totalPanel(heading, &m_lbl_total_aluno);
     const struct
     {
         const char* name;

@@ -8,6 +8,7 @@
 #include "platform/widgets/DBGrid.h"
 #include "platform/widgets/DataSource.h"
 #include "platform/widgets/PickList.h"
+#include "referral/TotalPanel.h"
 #include "referral/U_Cad_Alunos_SearchBoxes.h"
 #include "referral/U_vagas_Lists.h"
 #include "registers/FilterText.h"
@@ -114,22 +115,7 @@ TFrm_Filtro::TFrm_Filtro(QWidget* parent)
     periodLayout->addWidget(consultar, 1, 0, 1, 2);
     middle->addWidget(period, 2);
 
-    auto* total = new QFrame(this);
-    total->setObjectName(QStringLiteral("pnl_total"));
-    total->setAutoFillBackground(true);
-    QPalette purple = total->palette();
-    purple.setColor(QPalette::Window, QColor(128, 0, 128));
-    purple.setColor(QPalette::WindowText, Qt::white);
-    total->setPalette(purple);
-    auto* totalLayout = new QVBoxLayout(total);
-    totalLayout->addWidget(new QLabel(QStringLiteral("Total Geral "), total), 0, Qt::AlignHCenter);
-    m_lbl_total_aluno = new QLabel(QStringLiteral("total"), total);
-    m_lbl_total_aluno->setObjectName(QStringLiteral("lbl_total_aluno"));
-    QFont bold = m_lbl_total_aluno->font();
-    bold.setBold(true);
-    bold.setPixelSize(18);
-    m_lbl_total_aluno->setFont(bold);
-    totalLayout->addWidget(m_lbl_total_aluno, 0, Qt::AlignHCenter);
+    QFrame* total = totalPanel(this, &m_lbl_total_aluno);
     middle->addWidget(total, 1);
     root->addLayout(middle);
 

@@ -429,15 +429,8 @@ void RecordScreen::bntexcluirClick()
 
 void RecordScreen::bntcancelarClick()
 {
-    ds::ClientDataSet* cds = dataSet();
-    cds->cancel();
-    // a save the database refused left the row pending: drop it and show what is stored now
-    const bool refused = cds->changeCount() > 0;
-    if (refused)
-        cds->cancelUpdates();
+    cancelRow(dataSet());
     ativabtn();
-    if (refused)
-        cds->refresh();
 }
 
 void RecordScreen::bntsairClick()
@@ -512,4 +505,14 @@ bool RecordScreen::eventFilter(QObject* watched, QEvent* event)
             return FormKeyPress(widget);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void cancelRow(ds::ClientDataSet* cds)
+{
+    cds->cancel();
+    // a save the database refused left the row pending: drop it and show what is stored now
+    if (cds->changeCount() > 0) {
+        cds->cancelUpdates();
+        cds->refresh();
+    }
 }

@@ -173,3 +173,7 @@ private:
     bool m_closeRequested = false;
     bool m_searchDeferred = false;
 };
+
+// Cancels the row being inserted or edited; a change the database refused to save is dropped
+// with it and the rows are reloaded, so the screen shows what is stored.
+void cancelRow(ds::ClientDataSet* cds);

@@ -11,6 +11,7 @@
 #include "platform/widgets/DataSource.h"
 #include "registers/FilterText.h"
 #include "registers/RecordMessages.h"
+#include "registers/RecordScreen.h"
 #include "registers/U_agendamento_Grid.h"
 
 #include <QCalendarWidget>
@@ -518,15 +519,8 @@ void TForm_Agenda::speed_desmarcarClick()
 void TForm_Agenda::speed_cancelarClick()
 {
     m_DBGrid1->closeOpenEditor(false);
-    ds::ClientDataSet* cds = dm->cdsagenda;
-    cds->cancel();
-    // a save the database refused left the change pending: drop it and show what is stored now
-    const bool refused = cds->changeCount() > 0;
-    if (refused)
-        cds->cancelUpdates();
+    cancelRow(dm->cdsagenda);
     ativabtn();
-    if (refused)
-        cds->refresh();
 }
 
 void TForm_Agenda::speed_sairClick()
